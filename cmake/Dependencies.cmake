@@ -1,0 +1,12 @@
+# Third-party libraries, all from Debian packages (scripts/setup installs them).
+find_package(PkgConfig REQUIRED)
+find_package(OpenSSL REQUIRED COMPONENTS Crypto)
+pkg_check_modules(XXHASH REQUIRED IMPORTED_TARGET libxxhash)
+pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
+find_package(nlohmann_json 3 REQUIRED)
+if(INSPECTORS_TESTS)
+  find_package(GTest REQUIRED)
+endif()
+if(INSPECTORS_BENCHMARKS)
+  find_package(benchmark REQUIRED)
+endif()

@@ -1,0 +1,3 @@
+# One warning policy for every target of the project.
+add_library(project_warnings INTERFACE)
+target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
