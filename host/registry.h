@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -96,6 +97,11 @@ class Registry {
   // Every record, in registration order.
   std::vector<Registration const*> All() const;
   std::size_t Size() const noexcept;
+  // The sequence number that the next Add will assign: records added between two
+  // readings have sequence numbers in [first reading, second reading).
+  std::uint64_t NextSequence() const noexcept;
+  // The record of `block`, or null.
+  Registration const* FindBlock(void const* block) const;
 
   // The evaluator's own types: "integer", "string" and "boolean".
   static bool IsBuiltinType(std::string_view name) noexcept;
@@ -129,5 +135,9 @@ class Registry {
   struct Index;
   std::unique_ptr<Index> index_;
 };
+
+// "kind name" of a record ("property name of", "binary operator 3", "cache"), for
+// messages about registrations.
+std::string Describe(Registration const& record);
 
 }  // namespace evaluator

@@ -1,0 +1,33 @@
+// The host services that inspectors reach through Get_Generic_Inspector_Context():
+// the SHA-1 digest of a file and the machine's cryptographic (FIPS) mode.
+#pragma once
+
+#include "framework/evaluator.h"
+
+namespace evaluator {
+
+class HostContext : public CryptoInspectorContext, public InspectorFipsContext {
+ public:
+  // Throws std::system_error (with errno) when the file cannot be opened or read.
+  void SHA1DigestOfFile(char const* path, DigestRecord& digest) override;
+  void GetFipsStatus(FipsStatus& status) override;
+};
+
+// The process's host context.
+HostContext& ProcessContext();
+
+// Makes Get_Generic_Inspector_Context() return `context` (which may be null) until
+// the scope ends; scopes nest. Meant for tests.
+class ContextScope {
+ public:
+  explicit ContextScope(InspectorContext* context) noexcept;
+  ~ContextScope();
+  ContextScope(ContextScope const&) = delete;
+  ContextScope& operator=(ContextScope const&) = delete;
+
+ private:
+  InspectorContext* outer_;
+  bool outerSet_;
+};
+
+}  // namespace evaluator

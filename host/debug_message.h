@@ -1,0 +1,11 @@
+// Diagnostics: DebugMessage lines (framework/evaluator.h) reach standard error
+// only while they are switched on.
+#pragma once
+
+namespace evaluator {
+
+// Off by default.
+void SetDebugMessages(bool on) noexcept;
+bool DebugMessagesEnabled() noexcept;
+
+}  // namespace evaluator

@@ -1,0 +1,19 @@
+// Naming the exception being handled, for error messages: the evaluator reports a
+// failed inspector call by its exception's class name.
+#pragma once
+
+#include <string>
+
+namespace evaluator {
+
+// Inside a catch block: the demangled name of the current exception's dynamic type,
+// without a leading "inspectors::" or "evaluator::" ("NoSuchObject",
+// "std::runtime_error"). "" when no exception is being handled.
+std::string CurrentExceptionClassName();
+
+// Inside a catch block: whether the current exception is the inspector library's
+// "no such object" (inspectors::NoSuchObject), recognised by its name since the
+// evaluator never sees the library's headers.
+bool CurrentExceptionIsNoSuchObject();
+
+}  // namespace evaluator

@@ -1,0 +1,36 @@
+#include "host/interruption.h"
+
+#include <atomic>
+#include <cstdint>
+#include <limits>
+
+#include "framework/evaluator.h"
+
+namespace evaluator {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr Clock::rep kNoDeadline = std::numeric_limits<Clock::rep>::max();
+
+// The deadline as a count of steady-clock ticks; kNoDeadline when none is set.
+std::atomic<Clock::rep> deadlineTicks{kNoDeadline};
+
+}  // namespace
+
+DeadlineScope::DeadlineScope(std::optional<Clock::time_point> deadline) noexcept {
+  deadlineTicks.store(deadline ? deadline->time_since_epoch().count() : kNoDeadline,
+                      std::memory_order_relaxed);
+}
+
+DeadlineScope::~DeadlineScope() { deadlineTicks.store(kNoDeadline, std::memory_order_relaxed); }
+
+void CheckInterruption() {
+  Clock::rep const deadline = deadlineTicks.load(std::memory_order_relaxed);
+  if (deadline == kNoDeadline) return;
+  if (Clock::now().time_since_epoch().count() >= deadline) throw Interrupted();
+}
+
+}  // namespace evaluator
+
+void Check_For_Inspector_Interruption() { evaluator::CheckInterruption(); }

@@ -1,0 +1,30 @@
+// Stopping long work: a process-wide deadline that Check_For_Inspector_Interruption
+// (called by inspectors inside long loops) and CheckInterruption (called by the
+// evaluator's own loops) enforce by throwing Interrupted.
+#pragma once
+
+#include <chrono>
+#include <exception>
+#include <optional>
+
+namespace evaluator {
+
+class Interrupted : public std::exception {
+ public:
+  char const* what() const noexcept override { return "Interrupted"; }
+};
+
+// Sets the deadline for its lifetime and clears it afterwards. An empty deadline
+// sets none.
+class DeadlineScope {
+ public:
+  explicit DeadlineScope(std::optional<std::chrono::steady_clock::time_point> deadline) noexcept;
+  ~DeadlineScope();
+  DeadlineScope(DeadlineScope const&) = delete;
+  DeadlineScope& operator=(DeadlineScope const&) = delete;
+};
+
+// Throws Interrupted once the steady clock has passed the deadline, if one is set.
+void CheckInterruption();
+
+}  // namespace evaluator

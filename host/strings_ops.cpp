@@ -1,0 +1,18 @@
+// Byte-exact comparisons of the evaluator's strings.
+#include <algorithm>
+#include <cstring>
+
+#include "framework/evaluator.h"
+
+boolean StartsWith(inspector_string const& text, inspector_string const& prefix) {
+  if (prefix.length == 0) return true;
+  if (prefix.length > text.length) return false;
+  return std::memcmp(text.bytes, prefix.bytes, prefix.length) == 0;
+}
+
+boolean Contains(inspector_string const& text, inspector_string const& part) {
+  if (part.length == 0) return true;
+  if (part.length > text.length) return false;
+  unsigned char const* const end = text.bytes + text.length;
+  return std::search(text.bytes, end, part.bytes, part.bytes + part.length) != end;
+}
