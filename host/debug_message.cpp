@@ -12,9 +12,13 @@ namespace {
 std::atomic<bool> debugMessages{false};
 }  // namespace
 
-void SetDebugMessages(bool on) noexcept { debugMessages.store(on, std::memory_order_relaxed); }
+void SetDebugMessages(bool on) noexcept {
+  debugMessages.store(on, std::memory_order_relaxed);
+}
 
-bool DebugMessagesEnabled() noexcept { return debugMessages.load(std::memory_order_relaxed); }
+bool DebugMessagesEnabled() noexcept {
+  return debugMessages.load(std::memory_order_relaxed);
+}
 
 }  // namespace evaluator
 

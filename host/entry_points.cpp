@@ -12,7 +12,9 @@ using evaluator::Kind;
 using evaluator::Registration;
 using evaluator::Registry;
 
-std::string Text(char const* name) { return name == nullptr ? std::string() : std::string(name); }
+std::string Text(char const* name) {
+  return name == nullptr ? std::string() : std::string(name);
+}
 
 void CheckBlock(void const* block, std::size_t blockSize, std::size_t expected, char const* what) {
   if (block == nullptr) throw std::logic_error(std::string(what) + " registered without a block");
@@ -177,16 +179,26 @@ void Register_Cache(void* block, std::size_t blockSize, CacheClearCallback clear
   Registry::Global().Add(std::move(r));
 }
 
-void Unregister_Type(void* block) { Withdraw(block, {Kind::Type}); }
+void Unregister_Type(void* block) {
+  Withdraw(block, {Kind::Type});
+}
 
 void Unregister_Property(void* block) {
   Withdraw(block, {Kind::Property, Kind::IteratedProperty, Kind::AggregateProperty});
 }
 
-void Unregister_Cast(void* block) { Withdraw(block, {Kind::Cast}); }
+void Unregister_Cast(void* block) {
+  Withdraw(block, {Kind::Cast});
+}
 
-void Unregister_Binary_Operator(void* block) { Withdraw(block, {Kind::BinaryOperator}); }
+void Unregister_Binary_Operator(void* block) {
+  Withdraw(block, {Kind::BinaryOperator});
+}
 
-void Unregister_Unary_Operator(void* block) { Withdraw(block, {Kind::UnaryOperator}); }
+void Unregister_Unary_Operator(void* block) {
+  Withdraw(block, {Kind::UnaryOperator});
+}
 
-void Unregister_Cache(void* block) { Withdraw(block, {Kind::Cache}); }
+void Unregister_Cache(void* block) {
+  Withdraw(block, {Kind::Cache});
+}

@@ -29,7 +29,8 @@ std::string DemangledCurrentExceptionName() {
 
 std::string CurrentExceptionClassName() {
   std::string name = DemangledCurrentExceptionName();
-  for (std::string_view prefix : {std::string_view("inspectors::"), std::string_view("evaluator::")}) {
+  for (std::string_view prefix :
+       {std::string_view("inspectors::"), std::string_view("evaluator::")}) {
     if (name.starts_with(prefix)) return name.substr(prefix.size());
   }
   return name;

@@ -6,9 +6,13 @@ enum Tag : unsigned char { kBytesTag = 'b', kIntegerTag = 'i', kStringTag = 's' 
 
 }  // namespace
 
-Fingerprinter::Fingerprinter() noexcept { Reset(); }
+Fingerprinter::Fingerprinter() noexcept {
+  Reset();
+}
 
-void Fingerprinter::Reset() noexcept { XXH3_128bits_reset(&state_); }
+void Fingerprinter::Reset() noexcept {
+  XXH3_128bits_reset(&state_);
+}
 
 void Fingerprinter::Raw(void const* data, std::size_t size) noexcept {
   if (size > 0) XXH3_128bits_update(&state_, data, size);
@@ -43,8 +47,8 @@ evaluator::FingerprintDigest Fingerprinter::Digest() const noexcept {
 void Fingerprint_Byte_Range(Fingerprinter& f, void const* begin, void const* end) {
   auto const* first = static_cast<unsigned char const*>(begin);
   auto const* last = static_cast<unsigned char const*>(end);
-  f.AppendBytes(first, first != nullptr && last > first ? static_cast<std::size_t>(last - first)
-                                                        : 0);
+  f.AppendBytes(first,
+                first != nullptr && last > first ? static_cast<std::size_t>(last - first) : 0);
 }
 
 Fingerprinter& operator<<(Fingerprinter& f, integer const& value) {

@@ -56,20 +56,34 @@ integer operator%(integer const& a, integer const& b) {
   return integer(remainder);
 }
 
-boolean operator==(integer const& a, integer const& b) { return a.get() == b.get(); }
-boolean operator<(integer const& a, integer const& b) { return a.get() < b.get(); }
-boolean operator<=(integer const& a, integer const& b) { return a.get() <= b.get(); }
+boolean operator==(integer const& a, integer const& b) {
+  return a.get() == b.get();
+}
+boolean operator<(integer const& a, integer const& b) {
+  return a.get() < b.get();
+}
+boolean operator<=(integer const& a, integer const& b) {
+  return a.get() <= b.get();
+}
 
-integer absolute_value_of(integer const& a) { return a.get() < 0 ? -a : a; }
+integer absolute_value_of(integer const& a) {
+  return a.get() < 0 ? -a : a;
+}
 
 integer integer_of(unsigned long long bits) {
   return integer(static_cast<std::int64_t>(static_cast<std::uint64_t>(bits)));
 }
 
-integer least_integer_of() { return integer(kLeast); }
-integer greatest_integer_of() { return integer(kGreatest); }
+integer least_integer_of() {
+  return integer(kLeast);
+}
+integer greatest_integer_of() {
+  return integer(kGreatest);
+}
 
-std::string asString(integer const& a) { return std::to_string(a.get()); }
+std::string asString(integer const& a) {
+  return std::to_string(a.get());
+}
 
 integer asInteger(inspector_string const& text) {
   if (text.length == 0 || text.bytes == nullptr) throw evaluator::NotAnInteger();
@@ -85,7 +99,8 @@ integer asInteger(inspector_string const& text) {
   // positive side.
   std::int64_t value = 0;
   for (char const* p = begin; p != end; ++p) {
-    if (__builtin_mul_overflow(value, 10, &value) || __builtin_sub_overflow(value, *p - '0', &value)) {
+    if (__builtin_mul_overflow(value, 10, &value) ||
+        __builtin_sub_overflow(value, *p - '0', &value)) {
       throw IntegerOverflow();
     }
   }

@@ -23,7 +23,9 @@ DeadlineScope::DeadlineScope(std::optional<Clock::time_point> deadline) noexcept
                       std::memory_order_relaxed);
 }
 
-DeadlineScope::~DeadlineScope() { deadlineTicks.store(kNoDeadline, std::memory_order_relaxed); }
+DeadlineScope::~DeadlineScope() {
+  deadlineTicks.store(kNoDeadline, std::memory_order_relaxed);
+}
 
 void CheckInterruption() {
   Clock::rep const deadline = deadlineTicks.load(std::memory_order_relaxed);
@@ -33,4 +35,6 @@ void CheckInterruption() {
 
 }  // namespace evaluator
 
-void Check_For_Inspector_Interruption() { evaluator::CheckInterruption(); }
+void Check_For_Inspector_Interruption() {
+  evaluator::CheckInterruption();
+}

@@ -56,7 +56,9 @@ Library::~Library() {
   }
 }
 
-std::filesystem::path const& Library::Path() const noexcept { return path_; }
+std::filesystem::path const& Library::Path() const noexcept {
+  return path_;
+}
 
 std::vector<std::string> Library::Unload() {
   if (handle_ == nullptr) return {};

@@ -13,6 +13,12 @@ constexpr std::size_t RoundUp(std::size_t size) {
   return (size + Arena::kAlignment - 1) / Arena::kAlignment * Arena::kAlignment;
 }
 
+// Memory from the system in units that carry the arena's alignment.
+template <class Unit>
+std::unique_ptr<Unit[]> Units(std::size_t bytes) {
+  return std::make_unique_for_overwrite<Unit[]>((bytes + sizeof(Unit) - 1) / sizeof(Unit));
+}
+
 thread_local ArenaScope* innermostScope = nullptr;
 
 struct FallbackArena {
@@ -40,12 +46,12 @@ void* Arena::Allocate(std::size_t size) {
   }
   if (rounded > nextChunkBytes_ / 2) {
     // A large request gets a block of its own; the current chunk stays in use.
-    blocks_.push_back(std::make_unique_for_overwrite<Unit[]>(rounded / sizeof(Unit)));
+    blocks_.push_back(Units<Unit>(rounded));
     return blocks_.back().get();
   }
   std::size_t const chunkBytes = nextChunkBytes_;
   nextChunkBytes_ = std::min(nextChunkBytes_ * 2, kLargestChunkBytes);
-  blocks_.push_back(std::make_unique_for_overwrite<Unit[]>(chunkBytes / sizeof(Unit)));
+  blocks_.push_back(Units<Unit>(chunkBytes));
   next_ = reinterpret_cast<std::byte*>(blocks_.back().get());
   end_ = next_ + chunkBytes;
   void* result = next_;
@@ -58,7 +64,9 @@ ArenaScope::ArenaScope(std::shared_ptr<Arena>& slot) noexcept
   innermostScope = this;
 }
 
-ArenaScope::~ArenaScope() { innermostScope = outer_; }
+ArenaScope::~ArenaScope() {
+  innermostScope = outer_;
+}
 
 void* ArenaScope::Allocate(std::size_t size) {
   if (!slot_) slot_ = std::make_shared<Arena>();

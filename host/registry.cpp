@@ -217,8 +217,8 @@ Registry::~Registry() = default;
 void Registry::Add(Registration record) {
   if (record.block == nullptr) throw std::logic_error("registration without a block");
   if (index_->byBlock.contains(record.block)) {
-    throw std::logic_error("block registered twice: " + std::string(KindName(record.kind)) +
-                           " " + record.name);
+    throw std::logic_error("block registered twice: " + std::string(KindName(record.kind)) + " " +
+                           record.name);
   }
   record.sequence = index_->nextSequence++;
   auto [it, inserted] = index_->records.emplace(record.sequence, std::move(record));
@@ -244,9 +244,13 @@ std::vector<Registration const*> Registry::All() const {
   return all;
 }
 
-std::size_t Registry::Size() const noexcept { return index_->records.size(); }
+std::size_t Registry::Size() const noexcept {
+  return index_->records.size();
+}
 
-std::uint64_t Registry::NextSequence() const noexcept { return index_->nextSequence; }
+std::uint64_t Registry::NextSequence() const noexcept {
+  return index_->nextSequence;
+}
 
 Registration const* Registry::FindBlock(void const* block) const {
   auto found = index_->byBlock.find(block);
@@ -317,7 +321,9 @@ std::vector<Registration const*> Registry::FindUnaryOperators(unsigned long code
   return it == index_->unaryOperators.end() ? RecordList{} : it->second;
 }
 
-std::vector<Registration const*> Registry::Caches() const { return index_->caches; }
+std::vector<Registration const*> Registry::Caches() const {
+  return index_->caches;
+}
 
 bool Registry::IsNameOrNamePrefix(std::string_view words) const {
   return index_->names.find(words) != index_->names.end() ||

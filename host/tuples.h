@@ -16,6 +16,8 @@ std::string TupleTypeName(std::vector<std::string_view> const& items);
 // items.
 std::vector<std::string_view> SplitTupleTypeName(std::string_view name);
 
-inline bool IsTupleTypeName(std::string_view name) { return !SplitTupleTypeName(name).empty(); }
+inline bool IsTupleTypeName(std::string_view name) {
+  return !SplitTupleTypeName(name).empty();
+}
 
 }  // namespace evaluator
