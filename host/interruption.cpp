@@ -18,13 +18,14 @@ std::atomic<Clock::rep> deadlineTicks{kNoDeadline};
 
 }  // namespace
 
-DeadlineScope::DeadlineScope(std::optional<Clock::time_point> deadline) noexcept {
+DeadlineScope::DeadlineScope(std::optional<Clock::time_point> deadline) noexcept
+    : previous_(deadlineTicks.load(std::memory_order_relaxed)) {
   deadlineTicks.store(deadline ? deadline->time_since_epoch().count() : kNoDeadline,
                       std::memory_order_relaxed);
 }
 
 DeadlineScope::~DeadlineScope() {
-  deadlineTicks.store(kNoDeadline, std::memory_order_relaxed);
+  deadlineTicks.store(previous_, std::memory_order_relaxed);
 }
 
 void CheckInterruption() {

@@ -14,14 +14,17 @@ class Interrupted : public std::exception {
   char const* what() const noexcept override { return "Interrupted"; }
 };
 
-// Sets the deadline for its lifetime and clears it afterwards. An empty deadline
-// sets none.
+// Sets the deadline for its lifetime and restores the previous one (normally none)
+// afterwards. An empty deadline sets none.
 class DeadlineScope {
  public:
   explicit DeadlineScope(std::optional<std::chrono::steady_clock::time_point> deadline) noexcept;
   ~DeadlineScope();
   DeadlineScope(DeadlineScope const&) = delete;
   DeadlineScope& operator=(DeadlineScope const&) = delete;
+
+ private:
+  std::chrono::steady_clock::rep previous_;
 };
 
 // Throws Interrupted once the steady clock has passed the deadline, if one is set.

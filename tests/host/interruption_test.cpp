@@ -26,8 +26,17 @@ TEST(Interruption, OnlyAPassedDeadlineInterrupts) {
     EXPECT_THROW(Check_For_Inspector_Interruption(), Interrupted);
     EXPECT_THROW(evaluator::CheckInterruption(), Interrupted);
   }
-  // The scope's end clears the deadline.
+  // The scope's end restores the deadline before it.
   EXPECT_NO_THROW(Check_For_Inspector_Interruption());
+  {
+    DeadlineScope past(Clock::now() - std::chrono::milliseconds(1));
+    {
+      DeadlineScope none(std::nullopt);
+      EXPECT_NO_THROW(evaluator::CheckInterruption());
+    }
+    EXPECT_THROW(evaluator::CheckInterruption(), Interrupted);
+  }
+  EXPECT_NO_THROW(evaluator::CheckInterruption());
 }
 
 TEST(Interruption, ExceptionNamesItself) {
