@@ -151,31 +151,31 @@ EVALUATOR_API void Register_Property(void* block, std::size_t blockSize, char co
                                      PropertyGetter getter, void const* context,
                                      FingerprintFunction fingerprint);
 EVALUATOR_API void Register_Cast(void* block, std::size_t blockSize, char const* name,
-                                 char const* sourceType, char const* targetType,
-                                 CastCallback cast, void const* context,
-                                 FingerprintFunction fingerprint);
-EVALUATOR_API void Register_Binary_Operator(void* block, std::size_t blockSize,
-                                            unsigned long code, char const* leftType,
-                                            char const* rightType, char const* resultType,
-                                            BinaryOperatorCallback op, void const* context,
-                                            FingerprintFunction fingerprint);
+                                 char const* sourceType, char const* targetType, CastCallback cast,
+                                 void const* context, FingerprintFunction fingerprint);
+EVALUATOR_API void Register_Binary_Operator(void* block, std::size_t blockSize, unsigned long code,
+                                            char const* leftType, char const* rightType,
+                                            char const* resultType, BinaryOperatorCallback op,
+                                            void const* context, FingerprintFunction fingerprint);
 EVALUATOR_API void Register_Unary_Operator(void* block, std::size_t blockSize, unsigned long code,
                                            char const* operandType, char const* resultType,
                                            UnaryOperatorCallback op, void const* context,
                                            FingerprintFunction fingerprint);
-EVALUATOR_API void Register_Iterated_Property(
-    void* block, std::size_t blockSize, char const* name, char const* plural,
-    char const* parameterType, char const* objectType, char const* resultType,
-    std::size_t stateSize, StateConstructCallback construct, StateDestroyCallback destroy,
-    PropertyGetter first, PropertyGetter next, void const* context,
-    FingerprintFunction fingerprint);
+EVALUATOR_API void Register_Iterated_Property(void* block, std::size_t blockSize, char const* name,
+                                              char const* plural, char const* parameterType,
+                                              char const* objectType, char const* resultType,
+                                              std::size_t stateSize,
+                                              StateConstructCallback construct,
+                                              StateDestroyCallback destroy, PropertyGetter first,
+                                              PropertyGetter next, void const* context,
+                                              FingerprintFunction fingerprint);
 EVALUATOR_API void Register_Aggregate_Property(
     void* block, std::size_t blockSize, char const* name, char const* plural,
     char const* parameterType, char const* objectType, char const* resultType,
     std::size_t stateSize, StateConstructCallback construct, StateDestroyCallback destroy,
     PropertyGetter firstInitial, PropertyGetter nextInitial, PropertyGetter first,
-    PropertyGetter next, PropertyGetter firstFinal, PropertyGetter nextFinal,
-    void const* context, FingerprintFunction fingerprint);
+    PropertyGetter next, PropertyGetter firstFinal, PropertyGetter nextFinal, void const* context,
+    FingerprintFunction fingerprint);
 EVALUATOR_API void Register_Cache(void* block, std::size_t blockSize, CacheClearCallback clear,
                                   void* context);
 

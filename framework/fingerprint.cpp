@@ -8,8 +8,7 @@ void DependsOnlyOnParameters(Fingerprinter&) {}
 
 void DependsOnLocalTimeZone(Fingerprinter& f) {
   constexpr std::int64_t kMicrosecondsPerSecond = 1000000;
-  f << integer(std::int64_t{MacintoshPlatform::CurrentGMTOffsetSeconds()} *
-               kMicrosecondsPerSecond);
+  f << integer(std::int64_t{MacintoshPlatform::CurrentGMTOffsetSeconds()} * kMicrosecondsPerSecond);
 }
 
 }  // namespace inspectors

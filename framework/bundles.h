@@ -1,0 +1,100 @@
+// Standard registration bundles: one declaration gives an ordered value type its
+// relations, its extrema and its unique values. Members register in declaration
+// order with the bundle's fingerprint function; if one fails, those already
+// registered are withdrawn, and the bundle withdraws them in reverse order when it
+// is destroyed.
+#pragma once
+
+#include "framework/aggregate.h"
+#include "framework/fingerprint.h"
+#include "framework/operator.h"
+#include "framework/prop.h"
+#include "framework/type.h"
+
+namespace inspectors {
+
+// "unique value" / "unique values" of a sequence of T, the type "T with
+// multiplicity" and its "multiplicity".
+template <class T>
+class UniqueValuesInspectorRegistration {
+ public:
+  using Aggregator = unique_value_aggregator<T>;
+
+  static integer Multiplicity(Of, WithMultiplicity<T> const& counted) {
+    return integer(counted.multiplicity);
+  }
+
+  explicit UniqueValuesInspectorRegistration(FingerprintFunction fingerprint)
+      : uniqueValues_("unique value", "unique values", &Aggregator::Initialize,
+                      &Aggregator::Aggregate, &Aggregator::FirstFinal, &Aggregator::NextFinal,
+                      fingerprint),
+        multiplicity_("multiplicity", "multiplicities", &Multiplicity, fingerprint) {}
+
+ private:
+  DerivedType<WithMultiplicity<T>, T, kNotFingerprinted> type_;
+  Prop uniqueValues_;
+  Prop multiplicity_;
+};
+
+// "minimum", "maximum" and "extrema" of a sequence of T.
+template <class T>
+class ExtremumInspector {
+ public:
+  using Single = extremum_aggregator<T, T>;
+  using Pair = extremum_aggregator<T, InspectorTuple2<T, T>>;
+
+  explicit ExtremumInspector(FingerprintFunction fingerprint)
+      : minimum_("minimum", "minima", &Single::Initialize, &Single::Aggregate, &Single::Minimum,
+                 &Single::NextFinal, fingerprint),
+        maximum_("maximum", "maxima", &Single::Initialize, &Single::Aggregate, &Single::Maximum,
+                 &Single::NextFinal, fingerprint),
+        extrema_("extrema", "extremas", &Pair::Initialize, &Pair::Aggregate, &Pair::Extrema,
+                 &Pair::NextFinal, fingerprint) {}
+
+ private:
+  Prop minimum_;
+  Prop maximum_;
+  Prop extrema_;
+};
+
+// Equality and order relations, unique values and extrema of T.
+template <class T>
+class ComparableInspectorRegistration {
+ public:
+  explicit ComparableInspectorRegistration(FingerprintFunction fingerprint)
+      : equal_(fingerprint),
+        less_(fingerprint),
+        lessOrEqual_(fingerprint),
+        uniqueValues_(fingerprint),
+        extrema_(fingerprint) {}
+
+ private:
+  RelationEqual<T, T> equal_;
+  RelationLess<T, T> less_;
+  RelationLessOrEqual<T, T> lessOrEqual_;
+  UniqueValuesInspectorRegistration<T> uniqueValues_;
+  ExtremumInspector<T> extrema_;
+};
+
+// A time range times a value (either way round) pairs them, range first. The pair
+// refers to the two operands.
+template <class T, class Range = time_range>
+class TimedValueRegistration {
+ public:
+  static TimedValue<T, Range> RangeTimesValue(Range const& range, T const& value) {
+    return TimedValue<T, Range>(range, value);
+  }
+  static TimedValue<T, Range> ValueTimesRange(T const& value, Range const& range) {
+    return TimedValue<T, Range>(range, value);
+  }
+
+  TimedValueRegistration()
+      : rangeTimesValue_(&DependsOnlyOnParameters, &RangeTimesValue),
+        valueTimesRange_(&DependsOnlyOnParameters, &ValueTimesRange) {}
+
+ private:
+  OperatorTimes<Range, T, TimedValue<T, Range>> rangeTimesValue_;
+  OperatorTimes<T, Range, TimedValue<T, Range>> valueTimesRange_;
+};
+
+}  // namespace inspectors
