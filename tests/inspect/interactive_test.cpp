@@ -1,0 +1,116 @@
+// The interactive mode, driven through a pseudo-terminal.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class Terminal {
+ public:
+  explicit Terminal(std::filesystem::path const& home) {
+    pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
+    if (pid_ == 0) {
+      setenv("HOME", home.c_str(), 1);
+      setenv("TERM", "dumb", 1);
+      unsetenv("INSPECTORS_LIBRARY");
+      execl(INSPECT_BINARY, INSPECT_BINARY, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~Terminal() {
+    if (master_ >= 0) close(master_);
+    if (pid_ > 0 && !waited_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  bool started() const { return pid_ > 0 && master_ >= 0; }
+
+  // Reads until `text` has appeared in the output since the last call, or 10 s pass.
+  bool WaitFor(std::string const& text) {
+    while (seen_.find(text, consumed_) == std::string::npos) {
+      if (!ReadSome()) return false;
+    }
+    consumed_ = seen_.find(text, consumed_) + text.size();
+    return true;
+  }
+  void Type(std::string const& keys) {
+    ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+  }
+  // Drains the output and returns the exit status.
+  int Finish() {
+    while (ReadSome()) {
+    }
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    waited_ = true;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string const& output() const { return seen_; }
+
+ private:
+  bool ReadSome() {
+    pollfd fd{master_, POLLIN, 0};
+    if (poll(&fd, 1, 10000) <= 0) return false;
+    char buffer[4096];
+    ssize_t n = read(master_, buffer, sizeof buffer);
+    if (n <= 0) return false;  // EIO once the child has gone
+    seen_.append(buffer, static_cast<std::size_t>(n));
+    return true;
+  }
+
+  int master_ = -1;
+  pid_t pid_ = -1;
+  bool waited_ = false;
+  std::string seen_;
+  std::size_t consumed_ = 0;
+};
+
+TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "inspect_home_XXXXXX").string();
+  std::filesystem::path home = mkdtemp(pattern.data());
+  {
+    Terminal terminal(home);
+    ASSERT_TRUE(terminal.started());
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    terminal.Type("20 + 22\r");
+    ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    terminal.Type("# a comment\r");
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    terminal.Type("\"x\" & \"y\"\r");
+    ASSERT_TRUE(terminal.WaitFor("xy")) << terminal.output();
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    terminal.Type("\x04");  // end of input
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
+  }
+  std::ifstream history(home / ".inspect_history");
+  std::stringstream saved;
+  saved << history.rdbuf();
+  EXPECT_NE(saved.str().find("20 + 22"), std::string::npos) << saved.str();
+  EXPECT_EQ(saved.str().find("comment"), std::string::npos) << saved.str();
+
+  // The next session can recall the previous query with the up arrow.
+  {
+    Terminal terminal(home);
+    ASSERT_TRUE(terminal.started());
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    terminal.Type("\x10\r");  // Ctrl-P: the previous line
+    ASSERT_TRUE(terminal.WaitFor("xy")) << terminal.output();
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    terminal.Type("\x04");
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
+  }
+  std::filesystem::remove_all(home);
+}
+
+}  // namespace
