@@ -1,0 +1,226 @@
+// Session and PreparedQuery: preparing (parse and type-check) and running queries
+// against the process-wide registry, and listing what it knows.
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
+
+#include "host/builtin_operations.h"
+#include "host/debug_message.h"
+#include "host/embedding.h"
+#include "host/interruption.h"
+#include "host/parser.h"
+#include "host/prepared_query.h"
+#include "host/registry.h"
+#include "host/result_cache.h"
+#include "host/result_values.h"
+#include "host/streams.h"
+#include "host/type_checker.h"
+
+namespace evaluator {
+
+// ---------------------------------------------------------------------------
+// PreparedQuery
+
+PreparedQuery::PreparedQuery() = default;
+PreparedQuery::~PreparedQuery() = default;
+PreparedQuery::PreparedQuery(PreparedQuery&&) noexcept = default;
+PreparedQuery& PreparedQuery::operator=(PreparedQuery&&) noexcept = default;
+PreparedQuery::PreparedQuery(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+
+namespace {
+
+std::optional<Error> const& NoError() {
+  static std::optional<Error> const none;
+  return none;
+}
+std::string const& EmptyText() {
+  static std::string const empty;
+  return empty;
+}
+
+}  // namespace
+
+std::optional<Error> const& PreparedQuery::error() const noexcept {
+  return impl_ ? impl_->error : NoError();
+}
+std::string const& PreparedQuery::text() const noexcept {
+  return impl_ ? impl_->text : EmptyText();
+}
+std::string const& PreparedQuery::type() const noexcept {
+  return impl_ ? impl_->type : EmptyText();
+}
+bool PreparedQuery::plural() const noexcept {
+  return impl_ && impl_->plural;
+}
+
+// ---------------------------------------------------------------------------
+// Session
+
+struct Session::State {
+  Options options;
+};
+
+Session::Session(Options options) : state_(std::make_unique<State>()) {
+  state_->options = std::move(options);
+}
+Session::~Session() = default;
+
+Options const& Session::options() const noexcept {
+  return state_->options;
+}
+void Session::SetOptions(Options options) {
+  state_->options = std::move(options);
+}
+
+PreparedQuery Session::Prepare(std::string_view query) const {
+  auto impl = std::make_unique<PreparedQuery::Impl>();
+  impl->text = std::string(query);
+  impl->vocabulary = std::make_unique<Vocabulary>(Registry::Global());
+  impl->types = std::make_unique<TypeTable>(*impl->vocabulary);
+  try {
+    impl->root = Parse(impl->text, *impl->vocabulary);
+    CheckTypes(*impl->root, *impl->vocabulary, *impl->types);
+    impl->type = impl->root->type->name;
+    impl->plural = impl->root->plural;
+  } catch (SyntaxError const& e) {
+    impl->error = Error{Error::Category::Syntax, e.what(), e.column()};
+    impl->root.reset();
+  } catch (TypeError const& e) {
+    impl->error = Error{Error::Category::Type, e.what(), e.column()};
+    impl->root.reset();
+  }
+  return PreparedQuery(std::move(impl));
+}
+
+Result Session::Run(PreparedQuery const& query) {
+  auto const start = std::chrono::steady_clock::now();
+  Result result;
+  result.query = query.text();
+  result.type = query.type();
+  result.plural = query.plural();
+  PreparedQuery::Impl const* impl = query.impl();
+  if (impl == nullptr || query.error() || !impl->root) {
+    result.error = query.error() ? *query.error() : Error{Error::Category::Syntax, "no query", 0};
+    result.elapsed = std::chrono::steady_clock::now() - start;
+    return result;
+  }
+
+  SetDebugMessages(state_->options.debug);
+  for (Registration const* cache : Registry::Global().Caches()) {
+    if (cache->clear != nullptr) cache->clear(const_cast<void*>(cache->context));
+  }
+  std::optional<std::chrono::steady_clock::time_point> deadline;
+  if (state_->options.timeout) {
+    deadline = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                           *state_->options.timeout);
+  }
+
+  try {
+    DeadlineScope scope(deadline);
+    ResultCache cache;
+    RunContext run{&cache};
+    auto stream = OpenStream(*impl->root, Environment{}, run);
+    while (ValueRef v = stream->Next()) {
+      result.values.push_back(ToResultValue(*v, *impl->vocabulary));
+      CheckInterruption();
+    }
+  } catch (MissingValue const& e) {
+    result.error = Error{Error::Category::Failure, e.what(), e.column()};
+  } catch (QueryFailure const& e) {
+    result.error = Error{Error::Category::Failure, e.what(), e.column()};
+  } catch (Interrupted const&) {
+    result.error = Error{Error::Category::Timeout, "the query ran past its time limit", 0};
+  } catch (std::exception const& e) {
+    result.error = Error{Error::Category::Failure, e.what(), 0};
+  }
+  if (result.error) result.values.clear();
+  result.elapsed = std::chrono::steady_clock::now() - start;
+  return result;
+}
+
+Result Session::Evaluate(std::string_view query) {
+  return Run(Prepare(query));
+}
+
+// ---------------------------------------------------------------------------
+// Listing
+
+namespace {
+
+PhraseInfo InfoOf(Registration const& r) {
+  PhraseInfo info;
+  info.kind = KindName(r.kind);
+  info.name = r.name;
+  info.plural = r.plural;
+  info.parameterType = r.parameterType;
+  info.objectType = r.objectType;
+  info.rightType = r.rightType;
+  info.resultType = r.resultType;
+  info.baseType = r.baseType;
+  if (r.kind == Kind::BinaryOperator || r.kind == Kind::UnaryOperator) {
+    info.operatorCode = static_cast<long>(r.operatorCode);
+  }
+  return info;
+}
+
+// Every registration worth listing: the library's, then the evaluator's own.
+std::vector<Registration const*> Listable() {
+  std::vector<Registration const*> all;
+  for (Registration const* r : Registry::Global().All()) {
+    if (r->kind != Kind::Cache) all.push_back(r);
+  }
+  for (Registration const& r : BuiltinOperations()) all.push_back(&r);
+  return all;
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string const& lowerWord) {
+  return LowerCase(text).find(lowerWord) != std::string::npos;
+}
+
+}  // namespace
+
+std::vector<PhraseInfo> Session::List(std::string_view word) const {
+  std::string const lower = LowerCase(word);
+  std::vector<PhraseInfo> out;
+  for (Registration const* r : Listable()) {
+    bool const match =
+        lower.empty() || ContainsIgnoringCase(r->name, lower) ||
+        ContainsIgnoringCase(r->plural, lower) || ContainsIgnoringCase(r->parameterType, lower) ||
+        ContainsIgnoringCase(r->objectType, lower) || ContainsIgnoringCase(r->rightType, lower) ||
+        ContainsIgnoringCase(r->resultType, lower) || ContainsIgnoringCase(r->baseType, lower);
+    if (match) out.push_back(InfoOf(*r));
+  }
+  return out;
+}
+
+std::vector<PhraseInfo> Session::Describe(std::string_view type) const {
+  Vocabulary const vocabulary(Registry::Global());
+  if (!vocabulary.IsKnownType(type)) {
+    throw std::invalid_argument("unknown type \"" + std::string(type) + "\"");
+  }
+  auto applies = [&](std::string const& expected) {
+    return !expected.empty() && vocabulary.Distance(type, expected) >= 0;
+  };
+  std::vector<PhraseInfo> out;
+  for (Registration const* r : Listable()) {
+    bool match = false;
+    switch (r->kind) {
+      case Kind::Type:
+        match = EqualIgnoringCase(r->name, type);
+        break;
+      case Kind::Cast:
+        match = applies(r->objectType) || EqualIgnoringCase(r->resultType, type);
+        break;
+      case Kind::BinaryOperator:
+        match = applies(r->objectType) || applies(r->rightType);
+        break;
+      default:
+        match = applies(r->objectType);
+        break;
+    }
+    if (match) out.push_back(InfoOf(*r));
+  }
+  return out;
+}
+
+}  // namespace evaluator
