@@ -35,6 +35,27 @@ bool ShowsCaret(Error const& error) {
          (error.category == Error::Category::Syntax || error.category == Error::Category::Type);
 }
 
+// An operator's name as written in a query; registrations carry only its code.
+std::string OperatorSymbol(PhraseInfo const& phrase) {
+  static constexpr std::array<char const*, 12> kBinary{
+      "+", "-", "*", "/", "mod", "&", "=", "<", "<=", "starts with", "ends with", "contains"};
+  if (phrase.operatorCode < 0) return {};
+  if (phrase.kind.starts_with("unary")) return phrase.operatorCode == 0 ? "-" : std::string();
+  auto code = static_cast<std::size_t>(phrase.operatorCode);
+  return code < kBinary.size() ? kBinary[code] : std::string();
+}
+
+std::string ShownName(PhraseInfo const& phrase) {
+  return phrase.name.empty() ? OperatorSymbol(phrase) : phrase.name;
+}
+
+// The engine's message may already name its category ("syntax error: ...").
+std::string_view WithoutCategory(std::string_view message, Error::Category category) {
+  std::string prefix = std::string(CategoryName(category)) + " error: ";
+  if (message.starts_with(prefix)) message.remove_prefix(prefix.size());
+  return message;
+}
+
 // JSON text even for strings that are not UTF-8: bad bytes become U+FFFD.
 std::string Dump(nlohmann::json const& json) {
   return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -150,7 +171,7 @@ std::string ErrorLine(Error const& error, Origin const& origin) {
     case Error::Category::Failure:
       break;
   }
-  return line + OneLine(error.message);
+  return line + OneLine(WithoutCategory(error.message, error.category));
 }
 
 nlohmann::json ValueJson(Value const& value) {
@@ -199,7 +220,7 @@ nlohmann::json ResultJson(Result const& result, Origin const& origin) {
 nlohmann::json PhraseJson(PhraseInfo const& phrase) {
   nlohmann::json json;
   json["kind"] = phrase.kind;
-  json["name"] = phrase.name;
+  json["name"] = ShownName(phrase);
   auto optional = [&json](char const* key, std::string const& value) {
     if (!value.empty()) json[key] = value;
   };
@@ -221,9 +242,9 @@ std::vector<std::string> PhraseTable(std::vector<PhraseInfo> const& phrases) {
   std::vector<Row> rows;
   rows.reserve(phrases.size());
   for (auto const& p : phrases) {
-    rows.push_back({OneLine(p.kind), OneLine(p.name), OneLine(p.plural), OneLine(p.parameterType),
-                    OneLine(p.objectType), OneLine(p.rightType), OneLine(p.resultType),
-                    OneLine(p.baseType),
+    rows.push_back({OneLine(p.kind), OneLine(ShownName(p)), OneLine(p.plural),
+                    OneLine(p.parameterType), OneLine(p.objectType), OneLine(p.rightType),
+                    OneLine(p.resultType), OneLine(p.baseType),
                     p.operatorCode >= 0 ? std::to_string(p.operatorCode) : std::string()});
   }
   std::array<bool, kColumns> used{};

@@ -45,6 +45,8 @@ TEST(OutputTest, ErrorsStayOnOneLine) {
   EXPECT_EQ(ErrorLine(syntax, {}), "syntax error at column 5: expected a term\\x0ahere");
   Error type{Error::Category::Type, "no phrase", 2};
   EXPECT_EQ(ErrorLine(type, {"q.txt", 7}), "q.txt:7: type error at column 2: no phrase");
+  Error repeated{Error::Category::Syntax, "syntax error: unexpected \"+\"", 3};
+  EXPECT_EQ(ErrorLine(repeated, {}), "syntax error at column 3: unexpected \"+\"");
   Error failure{Error::Category::Failure, "division by zero", 0};
   EXPECT_EQ(ErrorLine(failure, {}), "division by zero");
   Error timeout{Error::Category::Timeout, "after 1 s", 0};
@@ -125,7 +127,7 @@ TEST(OutputTest, JsonOutputSurvivesBytesThatAreNotUtf8) {
 
 TEST(OutputTest, PhraseTableAlignsAndDropsEmptyColumns) {
   PhraseInfo property{"property", "bit", "bits", "integer", "bit set", "", "boolean", "", -1};
-  PhraseInfo plus{"binary operator", "+", "", "", "integer", "integer", "integer", "", 0};
+  PhraseInfo plus{"binary operator", "", "", "", "integer", "integer", "integer", "", 0};
   auto lines = PhraseTable({property, plus});
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0].find("BASE"), std::string::npos);  // no phrase has a base
@@ -136,14 +138,21 @@ TEST(OutputTest, PhraseTableAlignsAndDropsEmptyColumns) {
   EXPECT_EQ(lines[2].substr(objectColumn, 7), "integer");
   EXPECT_EQ(lines[2].substr(0, 15), "binary operator");
   EXPECT_NE(lines[2].find(" 0"), std::string::npos);
+  // Operators are named by their symbol.
+  EXPECT_EQ(lines[2].substr(lines[0].find("NAME"), 2), "+ ");
   EXPECT_TRUE(PhraseTable({}).empty());
 }
 
 TEST(OutputTest, PhrasesAsJson) {
-  PhraseInfo plus{"binary operator", "+", "", "", "integer", "integer", "integer", "", 0};
+  PhraseInfo plus{"binary operator", "", "", "", "integer", "integer", "integer", "", 0};
   auto json = PhraseJson(plus);
   EXPECT_EQ(json["kind"], "binary operator");
   EXPECT_EQ(json["code"], 0);
+  EXPECT_EQ(json["name"], "+");
+  PhraseInfo negate{"unary operator", "", "", "", "integer", "", "integer", "", 0};
+  EXPECT_EQ(PhraseJson(negate)["name"], "-");
+  PhraseInfo contains{"binary operator", "", "", "", "string", "string", "boolean", "", 11};
+  EXPECT_EQ(PhraseJson(contains)["name"], "contains");
   EXPECT_EQ(json["right"], "integer");
   EXPECT_FALSE(json.contains("plural"));
 }
