@@ -280,3 +280,32 @@ TEST(InspectCommandTest, MissingLibraryIsAClearError) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InspectCommandTest, BitSetPhrases) {
+  auto outcome =
+      Inspect({"least significant one bit of bit set \"0000101\"", "one bits of bit set \"100001\"",
+               "conjunction of (true; false)", "bit set \"0000101\" as string"});
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.out, "0\n0\n5\nfalse\n101\n");
+  auto empty = Inspect({"least significant one bit of bit set \"0\""});
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_NE(empty.err.find("no such object"), std::string::npos) << empty.err;
+}
+
+TEST(InspectCommandTest, TimeoutExitsWithThree) {
+  // A cross product of 10^10 tuples cannot finish within the limit.
+  std::string hundred;
+  for (int i = 1; i <= 100; ++i) hundred += (i > 1 ? "; " : "") + std::to_string(i);
+  std::string factor = "(" + hundred + ")";
+  std::string query = "number of (" + factor;
+  for (int i = 0; i < 4; ++i) query += ", " + factor;
+  query += ")";
+  auto outcome = Inspect({"--timeout", "0.2", query, "1 + 1"});
+  EXPECT_EQ(outcome.status, 3) << outcome.err;
+  EXPECT_NE(outcome.err.find("timed out"), std::string::npos) << outcome.err;
+  EXPECT_EQ(outcome.out, "2\n");  // the next query still runs
+}
+
+}  // namespace
