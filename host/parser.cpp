@@ -427,13 +427,16 @@ class Parser {
     return condition;
   }
 
+  // Any number of `whose` filters after a primary, applied in order.
   NodePtr ParseFiltered(NodePtr primary, std::size_t begin) {
-    if (!AtWord("whose")) return primary;
-    NodePtr filter = Make(NodeKind::Whose, Take());
-    filter->children.push_back(std::move(primary));
-    filter->children.push_back(ParseCondition());
-    Finish(*filter, begin);
-    return filter;
+    while (AtWord("whose")) {
+      NodePtr filter = Make(NodeKind::Whose, Take());
+      filter->children.push_back(std::move(primary));
+      filter->children.push_back(ParseCondition());
+      Finish(*filter, begin);
+      primary = std::move(filter);
+    }
+    return primary;
   }
 
   NodePtr ParseIf() {
