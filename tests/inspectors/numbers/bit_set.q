@@ -18,7 +18,7 @@
 # Sixty-four significant digits fit, sixty-five do not; leading zeros don't count.
 > bit set "1111111111111111111111111111111111111111111111111111111111111111" as integer
 = -1
-> bit set "0001111111111111111111111111111111111111111111111111111111111111111111" as integer
+> bit set "0001111111111111111111111111111111111111111111111111111111111111111" as integer
 = -1
 > bit set "11111111111111111111111111111111111111111111111111111111111111111"
 ! no such object
@@ -138,7 +138,7 @@
 > one bit of bit set "1000"
 = 3
 > one bit of bit set "1010"
-! 
+! several values
 > number of one bits of bit set "1011"
 = 3
 > one bits whose (it > 1) of bit set "1111"
