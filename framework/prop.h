@@ -111,10 +111,7 @@ class Prop : private PropertyRegistrationBlock {
   Prop(char const* name, char const* plural, void (A::*initialize)(),
        void (A::*aggregate)(Of, O const&), R (A::*firstFinal)(), R (A::*nextFinal)(),
        FingerprintFunction fingerprint) {
-    SetMembers({{kFirstInitial, EraseMember(initialize)},
-                {kFirst, EraseMember(aggregate)},
-                {kFirstFinal, EraseMember(firstFinal)},
-                {kNextFinal, EraseMember(nextFinal)}});
+    SetSimpleMembers(initialize, aggregate, firstFinal, nextFinal);
     using Basics = AggregatorBasics<A, R>;
     RegisterAggregate<A>(name, plural, kNoType, TypeNameOf<O>(), TypeNameOf<R>(),
                          &SimpleAggregator<A>::Initialize, &GenericNullGetter,
@@ -126,10 +123,7 @@ class Prop : private PropertyRegistrationBlock {
   Prop(char const* name, char const* plural, void (A::*initialize)(),
        void (A::*aggregate)(P const&, Of, O const&), R (A::*firstFinal)(), R (A::*nextFinal)(),
        FingerprintFunction fingerprint) {
-    SetMembers({{kFirstInitial, EraseMember(initialize)},
-                {kFirst, EraseMember(aggregate)},
-                {kFirstFinal, EraseMember(firstFinal)},
-                {kNextFinal, EraseMember(nextFinal)}});
+    SetSimpleMembers(initialize, aggregate, firstFinal, nextFinal);
     using Basics = AggregatorBasics<A, R>;
     RegisterAggregate<A>(name, plural, TypeNameOf<P>(), TypeNameOf<O>(), TypeNameOf<R>(),
                          &SimpleAggregator<A>::Initialize, &GenericNullGetter,
@@ -145,6 +139,14 @@ class Prop : private PropertyRegistrationBlock {
 
   void SetMembers(std::initializer_list<IndexedMember> given) {
     for (IndexedMember const& m : given) members[m.index] = m.member;
+  }
+
+  template <class I, class A, class F, class N>
+  void SetSimpleMembers(I initialize, A aggregate, F firstFinal, N nextFinal) {
+    SetMembers({{kFirstInitial, EraseMember(initialize)},
+                {kFirst, EraseMember(aggregate)},
+                {kFirstFinal, EraseMember(firstFinal)},
+                {kNextFinal, EraseMember(nextFinal)}});
   }
 
   template <class... M>
