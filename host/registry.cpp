@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "host/tuples.h"
 
@@ -231,10 +232,15 @@ bool Registry::Remove(void const* block, std::initializer_list<Kind> kinds) {
   if (found == index_->byBlock.end()) return false;
   auto record = index_->records.find(found->second);
   if (std::find(kinds.begin(), kinds.end(), record->second.kind) == kinds.end()) return false;
+  if (withdrawalObserver_) withdrawalObserver_(record->second);
   index_->Unlink(&record->second);
   index_->byBlock.erase(found);
   index_->records.erase(record);
   return true;
+}
+
+void Registry::SetWithdrawalObserver(WithdrawalObserver observer) {
+  withdrawalObserver_ = std::move(observer);
 }
 
 std::vector<Registration const*> Registry::All() const {

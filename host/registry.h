@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -131,9 +132,15 @@ class Registry {
   bool IsNameOrNamePrefix(std::string_view words) const;
   bool IsName(std::string_view words) const;
 
+  // Called with each record just before Remove takes it out; for checking the
+  // order in which a library withdraws its registrations. Null for none.
+  using WithdrawalObserver = std::function<void(Registration const&)>;
+  void SetWithdrawalObserver(WithdrawalObserver observer);
+
  private:
   struct Index;
   std::unique_ptr<Index> index_;
+  WithdrawalObserver withdrawalObserver_;
 };
 
 // "kind name" of a record ("property name of", "binary operator 3", "cache"), for

@@ -3,6 +3,7 @@
 // record and callbacks are checked.
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -452,7 +453,14 @@ TEST(ModuleLoading, UnloadWithdrawsEveryRegistration) {
   EXPECT_EQ(all[before]->kind, Kind::Type);
   EXPECT_EQ(all[before]->name, "probe");
 
+  std::vector<std::uint64_t> withdrawn;
+  Registry::Global().SetWithdrawalObserver(
+      [&](Registration const& r) { withdrawn.push_back(r.sequence); });
   EXPECT_TRUE(library.Unload().empty());
+  Registry::Global().SetWithdrawalObserver(nullptr);
+  EXPECT_EQ(withdrawn.size(), loaded - before);
+  EXPECT_TRUE(std::is_sorted(withdrawn.rbegin(), withdrawn.rend()))
+      << "registrations are withdrawn in reverse order";
   EXPECT_EQ(Registry::Global().Size(), before);
   EXPECT_EQ(Registry::Global().FindType("probe"), nullptr);
   EXPECT_TRUE(Registry::Global().FindProperties("countdown").empty());
