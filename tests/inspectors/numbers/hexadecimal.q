@@ -1,0 +1,87 @@
+# Hexadecimal text of integers and strings, and reading it back.
+
+# Integers as their 64-bit pattern, lower case, without leading zeros.
+> 255 as hexadecimal
+: string
+= ff
+> 0 as hexadecimal
+= 0
+> 4096 as hexadecimal
+= 1000
+> -1 as hexadecimal
+= ffffffffffffffff
+> (-9223372036854775807 - 1) as hexadecimal
+= 8000000000000000
+> 9223372036854775807 as hexadecimal
+= 7fffffffffffffff
+
+# Reading digits of either case; leading zeros never count.
+> hexadecimal integer "ff"
+: integer
+= 255
+> hexadecimal integer "FF"
+= 255
+> hexadecimal integer "00ff"
+= 255
+> hexadecimal integer "aBcD"
+= 43981
+> hexadecimal integer "00000000000000000000000000007fffffffffffffff"
+= 9223372036854775807
+> hexadecimal integer "ffffffffffffffff"
+= -1
+> hexadecimal integer ((-1234567) as hexadecimal)
+= -1234567
+> hexadecimal integers ("1"; "x"; "10")
+= 1
+= 16
+
+# No value for empty, prefixed, blank, signed, non-hexadecimal or too long text.
+> hexadecimal integer ""
+! no such object
+> exists hexadecimal integer "0x1f"
+= false
+> exists hexadecimal integer " ff"
+= false
+> exists hexadecimal integer "ff "
+= false
+> exists hexadecimal integer "-1"
+= false
+> exists hexadecimal integer "g"
+= false
+> exists hexadecimal integer "f\x00"
+= false
+> exists hexadecimal integer "\xff"
+= false
+> exists hexadecimal integer "10000000000000000"
+= false
+> exists hexadecimal integer "ffffffffffffffff0"
+= false
+
+# Strings: two digits a byte, high nibble first.
+> "AB" as hexadecimal
+= 4142
+> "" as hexadecimal
+=
+> "\x00\xff\x10\n" as hexadecimal
+= 00ff100a
+> hexadecimal string "4142"
+: string
+= AB
+> hexadecimal string "4a4B"
+= JK
+> hexadecimal string ""
+=
+> hexadecimal string "00ff7F80" as hexadecimal
+= 00ff7f80
+> hexadecimal string ("any \x01 bytes\xfe" as hexadecimal) = "any \x01 bytes\xfe"
+= true
+> exists hexadecimal string "414"
+= false
+> exists hexadecimal string "4G"
+= false
+> exists hexadecimal string "G4"
+= false
+> exists hexadecimal string "41 2"
+= false
+> number of hexadecimal strings ("41"; "4"; ""; "zz")
+= 2
