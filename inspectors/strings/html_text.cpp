@@ -1,0 +1,153 @@
+#include "inspectors/strings/html_text.h"
+
+#include <cstring>
+
+#include "foundation/exceptions.h"
+#include "foundation/inspector_string_copy.h"
+#include "foundation/os_error.h"
+#include "framework/inspector.h"
+
+namespace inspectors {
+
+namespace {
+
+// The replacement of a byte that must be escaped; null for the others.
+char const* Entity(byte b) noexcept {
+  switch (b) {
+    case '"':
+      return "&quot;";
+    case '&':
+      return "&amp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+std::uint64_t EscapedHTMLLength(ConstData text) noexcept {
+  std::uint64_t length = text.Length();
+  for (byte const b : text) {
+    if (char const* entity = Entity(b)) length += std::strlen(entity) - 1;
+  }
+  return length;
+}
+
+byte* WriteEscapedHTML(ConstData text, byte* out) noexcept {
+  for (byte const b : text) {
+    if (char const* entity = Entity(b)) {
+      std::size_t const n = std::strlen(entity);
+      std::memcpy(out, entity, n);
+      out += n;
+    } else {
+      *out++ = b;
+    }
+  }
+  return out;
+}
+
+ConstData EscapedHTML(ConstData text) {
+  std::uint64_t const length = EscapedHTMLLength(text);
+  if (length == text.Length()) return text;
+  byte* const memory = AllocateHTML(length);
+  return ConstData(memory, WriteEscapedHTML(text, memory));
+}
+
+byte* AllocateHTML(std::uint64_t length) {
+  if (length > kMaxHTMLLength) throw NoSuchObject();
+  void* const memory = Allocate_Inspector_Memory(length == 0 ? 1 : length);
+  if (memory == nullptr) ThrowRealOSError(kMemoryFullCode);
+  return static_cast<byte*>(memory);
+}
+
+void HTMLBuffer::Clear() noexcept {
+  bytes_.clear();
+  overflowed_ = false;
+}
+
+ConstData HTMLBuffer::Bytes() const noexcept {
+  static byte const kNothing = 0;
+  if (bytes_.empty()) return ConstData(&kNothing, &kNothing);
+  return ConstData(bytes_.data(), bytes_.size());
+}
+
+bool HTMLBuffer::Reserve(std::uint64_t more) {
+  if (overflowed_) return false;
+  if (more > kMaxHTMLLength - bytes_.size()) {
+    overflowed_ = true;
+    bytes_.clear();
+    bytes_.shrink_to_fit();
+    return false;
+  }
+  return true;
+}
+
+void HTMLBuffer::Append(ConstData bytes) {
+  if (Reserve(bytes.Length())) bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+}
+
+void HTMLBuffer::AppendEscaped(ConstData text) {
+  std::uint64_t const length = EscapedHTMLLength(text);
+  if (!Reserve(length)) return;
+  std::size_t const start = bytes_.size();
+  bytes_.resize(start + length);
+  WriteEscapedHTML(text, bytes_.data() + start);
+}
+
+void HTMLBuffer::Append(rope const& r) {
+  ForEachPiece(r, [&](ConstData piece) {
+    Append(piece);
+    return !overflowed_;
+  });
+}
+
+html_rope html_rope_of(unsigned char const* bytes, unsigned long length) {
+  return MakeHTMLRope(nullptr, ConstData(bytes, length), nullptr);
+}
+
+inspector_string AsString(html_rope const& h) {
+  return AsString(static_cast<rope const&>(h));
+}
+
+html_rope AsHTML(inspector_string const& text) {
+  return MakeHTMLRope(nullptr, EscapedHTML(AsConstData(text)), nullptr);
+}
+
+html_rope HTMLAsHTML(html_rope const& h) {
+  return h;
+}
+
+html_rope Concatenate(html_rope const& a, inspector_string const& b) {
+  return MakeHTMLRope(&a, EscapedHTML(AsConstData(b)), nullptr);
+}
+
+html_rope Concatenate(inspector_string const& a, html_rope const& b) {
+  return MakeHTMLRope(nullptr, EscapedHTML(AsConstData(a)), &b);
+}
+
+html_rope Concatenate(html_rope const& a, html_rope const& b) {
+  return MakeHTMLRope(&a, ConstData(), &b);
+}
+
+namespace {
+
+constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
+
+Type<html_rope, kNotFingerprinted> const htmlType;
+NamedGlobalProperty<html_rope> const htmlOfText("html", "htmls", &html_rope_of, kPure);
+Cast<html_rope, inspector_string> const htmlAsString("string", &AsString, kPure);
+Cast<inspector_string, html_rope> const stringAsHTML("html", &AsHTML, kPure);
+Cast<html_rope, html_rope> const htmlAsHTML("html", &HTMLAsHTML, kPure);
+OperatorConcatenate<html_rope, inspector_string, html_rope> const htmlAndString(kPure,
+                                                                                &Concatenate);
+OperatorConcatenate<inspector_string, html_rope, html_rope> const stringAndHTML(kPure,
+                                                                                &Concatenate);
+OperatorConcatenate<html_rope, html_rope, html_rope> const htmlAndHTML(kPure, &Concatenate);
+
+}  // namespace
+
+}  // namespace inspectors
