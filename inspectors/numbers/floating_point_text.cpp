@@ -1,0 +1,275 @@
+#include "inspectors/numbers/floating_point_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "foundation/ascii.h"
+#include "foundation/exceptions.h"
+
+namespace inspectors {
+
+namespace {
+
+long double PowerOfTen(long double p) noexcept {
+  return std::pow(10.0L, p);
+}
+
+// The spacing of long doubles just below |x|; the smallest subnormal for 0.
+long double Resolution(long double x) noexcept {
+  long double const a = std::fabs(x);
+  return a - std::nextafter(a, -1.0L);
+}
+
+bool IsDecimalDigit(byte b) noexcept {
+  return b >= '0' && b <= '9';
+}
+
+std::size_t CountDigits(ConstData text) noexcept {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsDecimalDigit));
+}
+
+FloatingPointText TextOf(BufferOfSize<kFloatingPointTextCapacity> const& out) {
+  return FloatingPointText(out.Used());
+}
+
+// "0" and, below the units place, a point and zeros down to place `last`.
+void PutZero(Buffer& out, long double last) {
+  out.Put('0');
+  if (last >= 0) return;
+  if (-last > static_cast<long double>(out.Length()) - 1) throw DataOverflow();
+  out.Put('.');
+  for (long double p = -1; p >= last; p -= 1) out.Put('0');
+}
+
+// The leading place of a positive finite value, at least the units place.
+long double LeadingPlace(long double a) noexcept {
+  return std::max(std::floor(std::log10(a)), 0.0L);
+}
+
+// x times 10^-k. Where 10^k itself is no normal long double, in two steps.
+long double DividedByPowerOfTen(long double x, long double k) noexcept {
+  long double const p = PowerOfTen(k);
+  if (std::isnormal(p)) return x / p;
+  long double const half = std::trunc(k / 2);
+  return x / PowerOfTen(half) / PowerOfTen(k - half);
+}
+
+ConstData SkipLeadingSpaces(ConstData text) noexcept {
+  byte const* p = text.begin();
+  while (p != text.end() && *p == ' ') ++p;
+  return {p, text.end()};
+}
+
+byte const* Find(ConstData text, byte a, byte b) noexcept {
+  return std::find_if(text.begin(), text.end(), [=](byte c) { return c == a || c == b; });
+}
+
+floating_point ReadWord(ConstData text) {
+  ConstData const rest = SkipLeadingSpaces(text);
+  long double value;
+  if (!rest.Empty() && rest[0] == '-') {
+    value = -ReadInfinityWord(rest.Tail(1));
+  } else if (!rest.Empty() && rest[0] == '+') {
+    value = ReadInfinityWord(rest.Tail(1));
+  } else if (Ascii::EqualIgnoringCase(WithoutSpaces(rest), ConstData("nan"))) {
+    value = std::numeric_limits<long double>::quiet_NaN();
+  } else {
+    value = ReadInfinityWord(rest);
+  }
+  return floating_point{value, 1.0L, 0};
+}
+
+// The number of "0" digits after the last other digit.
+std::size_t TrailingZeros(ConstData text) noexcept {
+  std::size_t zeros = 0;
+  for (byte b : text) {
+    if (b == '0') {
+      ++zeros;
+    } else if (IsDecimalDigit(b)) {
+      zeros = 0;
+    }
+  }
+  return zeros;
+}
+
+bool HasNonzeroDigit(ConstData text) noexcept {
+  return std::any_of(text.begin(), text.end(), [](byte b) { return b >= '1' && b <= '9'; });
+}
+
+}  // namespace
+
+long double LastSignificantDigit(long double x, long double t) {
+  long double const m = std::fmax(t, Resolution(x));
+  return std::floor(std::log10(m / 0.95L));
+}
+
+long double PutDigits(Buffer& out, long double x, long double hi, long double lo) {
+  if (hi >= lo && hi - lo >= static_cast<long double>(out.Length())) throw DataOverflow();
+  for (long double p = hi; p >= lo; p -= 1) {
+    long double const d = PowerOfTen(p);
+    long double const r = std::fmod(x, d);
+    long const digit = std::lround((x - r) / d);
+    out.Put(static_cast<byte>('0' + digit));
+    x = r;
+  }
+  return x;
+}
+
+FloatingPointText NonfiniteText(long double x) {
+  if (std::isnan(x)) return FloatingPointText(ConstData("NaN"));
+  return FloatingPointText(ConstData(x > 0 ? "+infinity" : "-infinity"));
+}
+
+FloatingPointText StandardNotation(long double x, long double t) {
+  if (!std::isfinite(x)) return NonfiniteText(x);
+  BufferOfSize<kFloatingPointTextCapacity> text;
+  Buffer& out = text.GetBuffer();
+  if (std::signbit(x)) out.Put('-');
+  long double const a = std::fabs(x);
+  long double const last = LastSignificantDigit(a, t);
+  if (a <= 0.5L * PowerOfTen(last)) {
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  long double leading = LeadingPlace(a);
+  long double const room = static_cast<long double>(out.Length());
+  if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
+  long double const written = std::max(last, leading - (room - 2));
+  // The characters needed, checked before any digit is computed: a value far below
+  // its own last place would otherwise scale to an infinity first.
+  long double const fraction = written < 0 ? 1 - written : 0;
+  if (leading + 1 + fraction > room) throw DataOverflow();
+  long double s = DividedByPowerOfTen(a, written);
+  s -= std::remainder(s, 1.0L);
+  if (s == 0) {
+    // Rounded half to even down to nothing at the last significant place.
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  if (s >= PowerOfTen(leading - written + 1)) leading += 1;
+  if (written >= 0) {
+    PutDigits(out, s, leading - written, 0);
+    for (long double p = written; p > 0; p -= 1) out.Put('0');
+  } else {
+    long double const rest = PutDigits(out, s, leading - written, -written);
+    out.Put('.');
+    PutDigits(out, rest, -written - 1, 0);
+  }
+  return TextOf(text);
+}
+
+FloatingPointText ScientificNotation(long double x, long double t) {
+  if (!std::isfinite(x)) return NonfiniteText(x);
+  long double const a = std::fabs(x);
+  long double exponent = LastSignificantDigit(a, t);
+  if (a > 0) exponent = std::max(exponent, std::floor(std::log10(a)));
+  // An infinite threshold leaves nothing significant: the exponent is then the
+  // value's leading place, so that the exponent can be written at all.
+  if (!std::isfinite(exponent)) exponent = a > 0 ? std::floor(std::log10(a)) : 0;
+  FloatingPointText const mantissa =
+      StandardNotation(DividedByPowerOfTen(x, exponent), DividedByPowerOfTen(t, exponent));
+  BufferOfSize<kFloatingPointTextCapacity> text;
+  Buffer& out = text.GetBuffer();
+  if (!out.Write(mantissa.Bytes()).Empty()) throw DataOverflow();
+  if (exponent != 0) {
+    out.Put('e');
+    out.Put(exponent > 0 ? '+' : '-');
+    long double const magnitude = std::fabs(exponent);
+    PutDigits(out, magnitude, std::floor(std::log10(magnitude)), 0);
+  }
+  return TextOf(text);
+}
+
+FloatingPointText MakeAsciiFloatingPoint(long double x, long double t) {
+  if (!std::isfinite(x)) return NonfiniteText(x);
+  static long double const kStandardLimit = PowerOfTen(73);
+  if (std::fabs(x) < kStandardLimit && LastSignificantDigit(x, t) > -73) {
+    // Negative values from 10^72 up, and values whose rounding adds a place, may
+    // still not fit; scientific notation writes them.
+    try {
+      return StandardNotation(x, t);
+    } catch (TooLargeForStandardNotation const&) {
+    } catch (DataOverflow const&) {
+    }
+  }
+  return ScientificNotation(x, t);
+}
+
+ConstData WithoutSpaces(ConstData text) {
+  byte const* begin = text.begin();
+  byte const* end = text.end();
+  while (begin != end && *begin == ' ') ++begin;
+  while (end != begin && end[-1] == ' ') --end;
+  return {begin, end};
+}
+
+long double ReadDigits(ConstData text, long double p, long double acc) {
+  for (byte const* b = text.end(); b != text.begin();) {
+    byte const c = *--b;
+    if (c == ' ') continue;
+    if (!IsDecimalDigit(c)) throw NotAFloatingPoint();
+    if (c != '0') acc += static_cast<long double>(c - '0') * PowerOfTen(p);
+    p += 1;
+  }
+  return acc;
+}
+
+long double ReadSignedDigits(ConstData text, long double p, long double acc) {
+  ConstData const rest = SkipLeadingSpaces(text);
+  if (rest.Empty()) return acc;
+  if (rest[0] == '-') return -ReadDigits(rest.Tail(1), p, acc);
+  if (rest[0] == '+') return ReadDigits(rest.Tail(1), p, acc);
+  return ReadDigits(rest, p, acc);
+}
+
+long double ReadInfinityWord(ConstData text) {
+  ConstData const word = WithoutSpaces(text);
+  if (Ascii::EqualIgnoringCase(word, ConstData("inf")) ||
+      Ascii::EqualIgnoringCase(word, ConstData("infinity"))) {
+    return std::numeric_limits<long double>::infinity();
+  }
+  throw NotAFloatingPoint();
+}
+
+floating_point ReadAsciiFloatingPoint(ConstData text) {
+  if (Find(text, 'n', 'N') != text.end()) return ReadWord(text);
+
+  byte const* const e = Find(text, 'e', 'E');
+  bool const hasExponent = e != text.end();
+  long double exponent = 0;
+  if (hasExponent) {
+    ConstData const exponentText(e + 1, text.end());
+    if (CountDigits(exponentText) == 0) throw NotAFloatingPoint();
+    exponent = ReadSignedDigits(exponentText, 0, 0);
+  }
+  ConstData const mantissa(text.begin(), e);
+  byte const* const point = Find(mantissa, '.', '.');
+  bool const hasPoint = point != mantissa.end();
+  ConstData const integerText(mantissa.begin(), point);
+  ConstData const fractionText(hasPoint ? point + 1 : point, mantissa.end());
+  std::size_t const integerDigits = CountDigits(integerText);
+  std::size_t const fractionDigits = CountDigits(fractionText);
+  if (integerDigits == 0 && fractionDigits == 0) throw NotAFloatingPoint();
+
+  long double const lastPlace = exponent - static_cast<long double>(fractionDigits);
+  long double const fraction = hasPoint ? ReadDigits(fractionText, lastPlace, 0) : 0;
+  long double const value = ReadSignedDigits(integerText, exponent, fraction);
+
+  long double const place =
+      !hasPoint && !hasExponent
+          ? static_cast<long double>(std::min(TrailingZeros(mantissa), integerDigits - 1))
+          : lastPlace;
+  long double const threshold = std::fmax(Resolution(value), PowerOfTen(place));
+
+  std::uint32_t flags = 0;
+  if (!std::isfinite(value)) {
+    flags = kFloatingPointOverflow | kFloatingPointInexact;
+  } else if ((value == 0 || !std::isnormal(value)) && HasNonzeroDigit(mantissa)) {
+    flags = kFloatingPointUnderflow | kFloatingPointInexact;
+  }
+  return floating_point{value, threshold, flags};
+}
+
+}  // namespace inspectors
