@@ -99,6 +99,8 @@ void HTMLBuffer::AppendEscaped(ConstData text) {
 }
 
 void HTMLBuffer::Append(rope const& r) {
+  // Measured first: a rope that shares subtrees may be far too long to copy.
+  if (!Reserve(r.Length())) return;
   ForEachPiece(r, [&](ConstData piece) {
     Append(piece);
     return !overflowed_;

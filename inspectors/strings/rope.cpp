@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <unordered_map>
 
 #include "foundation/exceptions.h"
 #include "foundation/inspector_string_copy.h"
@@ -13,14 +14,29 @@
 namespace inspectors {
 
 std::uint64_t rope::Length() const {
-  std::uint64_t total = 0;
-  ForEachPiece(*this, [&](ConstData piece) {
-    std::uint64_t const n = piece.Length();
-    if (!CanAdd(total, n)) throw NoSuchObject();
-    total += n;
-    return true;
-  });
-  return total;
+  constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+  auto sum = [](std::uint64_t a, std::uint64_t b) { return CanAdd(a, b) ? a + b : kMost; };
+  // Post-order walk; a node's length is known once both subtrees' are.
+  std::unordered_map<rope const*, std::uint64_t> lengths;
+  auto known = [&](rope const* node) { return node == nullptr || lengths.contains(node); };
+  auto lengthOf = [&](rope const* node) { return node == nullptr ? 0 : lengths.at(node); };
+  std::vector<rope const*> pending{this};
+  std::size_t steps = 0;
+  while (!pending.empty()) {
+    rope const* const node = pending.back();
+    if (known(node)) {
+      pending.pop_back();
+    } else if (!known(node->left)) {
+      pending.push_back(node->left);
+    } else if (!known(node->right)) {
+      pending.push_back(node->right);
+    } else {
+      lengths[node] = sum(sum(lengthOf(node->left), node->middle.Length()), lengthOf(node->right));
+      pending.pop_back();
+    }
+    if ((++steps & 0x3ff) == 0) Check_For_Inspector_Interruption();
+  }
+  return lengths.at(this);
 }
 
 Buffer& operator<<(Buffer& out, rope const& r) {

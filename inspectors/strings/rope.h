@@ -23,8 +23,9 @@ struct rope {
 
   static char const* TypeName() noexcept { return "rope"; }
 
-  // The number of bytes of the text. A rope may share subtrees, so its length can
-  // exceed what 64 bits hold: then NoSuchObject.
+  // The number of bytes of the text, or 2^64 - 1 when there are more. A rope may
+  // share subtrees (a rope joined to itself), so its text can be far longer than
+  // the memory it takes; each subtree is measured once.
   std::uint64_t Length() const;
 };
 
