@@ -1,0 +1,141 @@
+# HTML elements: the fixed tag vocabulary, the generic "html tag", empty tags and
+# lists. String contents are escaped, html contents are not.
+
+> p of "x<y"
+: html
+= <p>x&lt;y</p>
+> p of html "<b>x</b>"
+= <p><b>x</b></p>
+> p of ""
+= <p></p>
+> anchor "href=\"u\"" of "t"
+= <a href="u">t</a>
+> italic of "t"
+= <i>t</i>
+> b of "t"
+= <b>t</b>
+> h1 of "t"
+= <h1>t</h1>
+> html of (head of title of "T" & body of "B")
+= <html><head><title>T</title></head><body>B</body></html>
+> td "colspan=2" of html "&nbsp;"
+= <td colspan=2>&nbsp;</td>
+> table of tr of (th of "a" & td of "b")
+= <table><tr><th>a</th><td>b</td></tr></table>
+# Plurals are the name and "s".
+> addresss of ("a"; "b")
+= <address>a</address>
+= <address>b</address>
+> tbodys of html "x"
+= <tbody>x</tbody>
+> anchors "href=\"#\"" of ("1"; "2")
+= <a href="#">1</a>
+= <a href="#">2</a>
+
+# The generic tag: the name up to the first whitespace byte, attributes after it.
+> html tag "td colspan=2" of "x"
+= <td colspan=2>x</td>
+> html tag "td\tclass=\"c\"" of html "<b>x</b>"
+= <td class="c"><b>x</b></td>
+> html tag "td" of "<"
+= <td>&lt;</td>
+> html tag "td " of "x"
+= <td>x</td>
+> html tag ("b", "x&y")
+= <b>x&amp;y</b>
+> html tag ("b", html "<i>x</i>")
+= <b><i>x</i></b>
+> html tag ("a", attr list of ("href", "u"), "t")
+= <a href="u">t</a>
+> html tag ("a", attr list of ("href", "u"), html "<b>t</b>")
+= <a href="u"><b>t</b></a>
+# An empty attribute list writes no space.
+> html tag ("hr", attr list of (("a", "1"); ("b", "2")) whose (false), "t")
+= <hr>t</hr>
+
+# No tag name, or one that is not a tag name: no value.
+> exists html tag "" of "x"
+= false
+> exists html tag " b" of "x"
+= false
+> exists html tag ("", "x")
+= false
+> exists html tag "b><script" of "x"
+= false
+> exists html tag "1b" of "x"
+= false
+> exists html tag ("b\x00", html "x")
+= false
+
+# Attribute text is written as given, as long as it cannot end the tag.
+> p "class=\"a b\" id=x hidden" of "t"
+= <p class="a b" id=x hidden>t</p>
+> p "title='it' lang=en" of "t"
+= <p title='it' lang=en>t</p>
+> exists p "title='it''s'" of "t"
+= false
+> p "title=\"1 > 0\"" of "t"
+= <p title="1 > 0">t</p>
+> exists p "x>y" of "t"
+= false
+> exists p "onclick=\"x" of "t"
+= false
+> exists p "a=\"1\"b=2" of "t"
+= false
+> exists p "a=" of "t"
+= false
+> exists p "<x" of "t"
+= false
+> exists html tag "td colspan=2><script" of "x"
+= false
+
+# Empty tags.
+> hr
+= <hr/>
+> br
+= <br/>
+> br "clear=\"all\""
+= <br clear="all"/>
+# An unquoted last value keeps a space before the slash, so the slash stays out of it.
+> br "clear=all"
+= <br clear=all />
+> exists hr "/>"
+= false
+> p of (html "a" & br & "b")
+= <p>a<br/>b</p>
+
+# Lists: the list tag opens with the first item and carries the attributes.
+> unordered list of ("a"; "b")
+= <ul><li>a</li><li>b</li></ul>
+> ordered list of ("a<"; "b")
+= <ol><li>a&lt;</li><li>b</li></ol>
+> definition list of ("t1"; "d1"; "t2"; "d2")
+= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt><dd>d2</dd></dl>
+> definition list of ("t1"; "d1"; "t2")
+= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt></dl>
+> unordered list "class=\"x\"" of ("a"; "b")
+= <ul class="x"><li>a</li><li>b</li></ul>
+> unordered list of (html "<b>a</b>"; html "c")
+= <ul><li><b>a</b></li><li>c</li></ul>
+> ordered list "start=3" of html "<i>x</i>"
+= <ol start=3><li><i>x</i></li></ol>
+> unordered lists ("class=a"; "class=b") of ("x")
+= <ul class=a><li>x</li></ul>
+= <ul class=b><li>x</li></ul>
+# A list without items has no value: its opening tag comes with the first item.
+> exists unordered list of (("a"; "b") whose (false))
+= false
+> number of ordered lists "class=\"x\"" of (htmls ("a"; "b") whose (false))
+= 0
+> exists unordered list "x>" of ("a")
+= false
+
+# Contents made for the tag are copied into it; each result keeps only what it made.
+> unordered list of (ps of ("a"; "b"))
+= <ul><li><p>a</p></li><li><p>b</p></li></ul>
+> (p of ((html "<b>" & "1") & (html "</b>" & "2"))) as string
+= <p><b>1</b>2</p>
+> div of concatenation (br) of (ps of ("a"; "b"))
+= <div><p>a</p><br/><p>b</p></div>
+> item 0 of (em of "x", 2)
+= <em>x</em>
