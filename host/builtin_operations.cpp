@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <new>
 #include <set>
@@ -462,6 +463,12 @@ std::vector<Registration const*> BuiltinUnaryOperators(unsigned long code) {
   return Select([code](Registration const& r) {
     return r.kind == Kind::UnaryOperator && r.operatorCode == code;
   });
+}
+
+bool IsBuiltinOperation(Registration const* r) {
+  auto const& table = BuiltinOperations();
+  std::less<Registration const*> const before;
+  return !table.empty() && !before(r, &table.front()) && !before(&table.back(), r);
 }
 
 Registration const* BuiltinType(std::string_view name) {

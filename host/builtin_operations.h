@@ -43,6 +43,10 @@ Registration const* BuiltinType(std::string_view name);
 bool IsBuiltinNameOrNamePrefix(std::string_view words);
 bool IsBuiltinName(std::string_view words);
 
+// Whether `r` is one of the evaluator's own operations. They are cheaper to run
+// again than to look up, so the result cache leaves them out.
+bool IsBuiltinOperation(Registration const* r);
+
 // Appends nothing: the evaluator's operations depend only on their operands.
 void BuiltinFingerprint(Fingerprinter& f);
 

@@ -436,7 +436,9 @@ class CallStream : public Stream {
   template <class Make>
   ValueRef Cached(std::initializer_list<ValueBox const*> arguments, Make&& make) {
     std::optional<ResultCache::Key> key;
-    if (run_.cache != nullptr) key = ResultCache::KeyFor(*node_.registration, arguments);
+    if (run_.cache != nullptr && !IsBuiltinOperation(node_.registration)) {
+      key = ResultCache::KeyFor(*node_.registration, arguments);
+    }
     ValueRef value;
     if (key && run_.cache->Find(*key, value)) return value;
     value = make();
