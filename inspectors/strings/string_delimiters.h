@@ -1,0 +1,66 @@
+// Cutting a string at the occurrences of a delimiter. The occurrences do not
+// overlap: each search resumes after the end of the previous delimiter. An empty
+// delimiter never occurs.
+//
+// For "a:b:c" cut at ":": the pieces before a delimiter are a and b; between two
+// delimiters, b; after a delimiter (each up to the next one), b and c; separated by
+// the delimiters, a, b and c.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/evaluator.h"
+#include "framework/registration_object.h"
+#include "inspectors/strings/substring.h"
+
+namespace inspectors {
+
+// The offset of the first occurrence of `delimiter` in `s` at or after `from`.
+// None, or an empty delimiter: NoSuchObject.
+std::uint32_t FindDelimiter(inspector_string const& delimiter, inspector_string const& s,
+                            std::uint32_t from);
+
+// The text in front of each delimiter.
+class word_before_iterator {
+ public:
+  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
+  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
+
+ private:
+  std::uint32_t start_ = 0;  // where the next piece starts
+};
+
+// The texts between consecutive delimiters.
+class word_between_iterator {
+ public:
+  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
+  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
+
+ private:
+  std::uint32_t start_ = 0;
+};
+
+// The text after each delimiter, up to the next one or the end.
+class word_after_iterator {
+ public:
+  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
+  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
+
+ private:
+  std::uint32_t start_ = 0;
+  bool lastReturned_ = false;
+};
+
+// Every text around the delimiters, the first and the last included, possibly
+// empty. A string without the delimiter is its own single piece.
+class word_separated_iterator {
+ public:
+  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
+  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
+
+ private:
+  std::uint32_t start_ = 0;
+  bool lastReturned_ = false;
+};
+
+}  // namespace inspectors

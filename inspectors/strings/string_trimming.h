@@ -1,0 +1,13 @@
+// Trimming whitespace (tab, line feed, carriage return and space) from either end
+// of a string. The results are ranges of the argument's bytes.
+#pragma once
+
+#include "framework/evaluator.h"
+
+namespace inspectors {
+
+inspector_string LeftTrimmedString(inspector_string const& s);
+inspector_string RightTrimmedString(inspector_string const& s);
+inspector_string TrimmedString(inspector_string const& s);
+
+}  // namespace inspectors
