@@ -1,0 +1,57 @@
+// Regular expressions (POSIX extended syntax) made from pattern strings, case
+// sensitive or not, and the relations between strings and them: equals (the whole
+// string matches), contains, starts with and ends with. Matching works on bytes;
+// NUL bytes in the searched string are ordinary bytes.
+#pragma once
+
+#include <list>
+#include <string>
+
+#include "framework/evaluator.h"
+#include "inspectors/strings/posix_regex.h"
+
+namespace inspectors {
+
+// Refers to an expression compiled and owned by a regular_expression_iterator; the
+// evaluator keeps that state alive as long as the value.
+struct regular_expression {
+  regex_t const* compiled = nullptr;
+
+  static char const* TypeName() noexcept { return "regular expression"; }
+};
+
+// The state behind "regex" and its variants: one pattern compiled once.
+class regular_expression_iterator {
+ public:
+  regular_expression FirstCaseSensitive(inspector_string const& pattern);
+  regular_expression FirstCaseInsensitive(inspector_string const& pattern);
+  // A pattern makes exactly one expression: always NoSuchObject.
+  regular_expression Next(inspector_string const& pattern);
+
+  regular_expression First(inspector_string const& pattern, int cflags);
+
+ private:
+  struct Entry {
+    AutoRegex regex;
+    std::string pattern;
+    int cflags;
+  };
+  // Every expression this state handed out stays compiled until the state goes,
+  // so that no value is left pointing at a freed expression.
+  std::list<Entry> compiled_;
+};
+
+// The text of a string as the matcher's base pointer: never null.
+char const* MatchBase(inspector_string const& s) noexcept;
+
+boolean Contains(inspector_string const& s, regular_expression const& r);
+// The whole string matches.
+boolean operator==(inspector_string const& s, regular_expression const& r);
+boolean operator==(regular_expression const& r, inspector_string const& s);
+// A match begins at offset 0.
+boolean StartsWith(inspector_string const& s, regular_expression const& r);
+// A match ends at the end of the string. "^" anchors only at offset 0, so a
+// pattern that starts with it ends a string only by matching from its beginning.
+boolean EndsWith(inspector_string const& s, regular_expression const& r);
+
+}  // namespace inspectors
