@@ -1,0 +1,98 @@
+#include "inspectors/numbers/mean_and_standard_deviation.h"
+
+#include "foundation/exceptions.h"
+#include "framework/inspector.h"
+
+namespace inspectors {
+
+namespace {
+
+// Folds the flags of one step into `flags` and gives its value.
+long double Step(flagged_long_double const& step, std::uint32_t& flags) noexcept {
+  flags |= step.flags;
+  return step.value;
+}
+
+}  // namespace
+
+void mean::Initialize() {
+  sum_ = floating_point{};
+  count_ = 0;
+}
+
+void mean::AggregateFloat(Of, floating_point const& x) {
+  sum_ = sum_ + x;
+  ++count_;
+}
+
+void mean::AggregateInteger(Of, integer const& i) {
+  AggregateFloat(Of{}, asFloatingPoint(i));
+}
+
+floating_point mean::FirstFinal() {
+  return sum_ / integer(count_);
+}
+
+floating_point mean::NextFinal() {
+  throw NoSuchObject();
+}
+
+void standard_deviation::Initialize() {
+  sum_ = floating_point{};
+  count_ = 0;
+  runningMean_ = 0.0L;
+  squaredDeviations_ = 0.0L;
+  flags_ = 0;
+}
+
+void standard_deviation::AggregateFloat(Of, floating_point const& x) {
+  sum_ = sum_ + x;
+  ++count_;
+  // The new mean lies between the old one and x, so both differences have the sign
+  // of `delta` and the squared deviations never decrease.
+  long double const delta = Step(FlaggedDifference(x.value, runningMean_), flags_);
+  long double const shift = Step(FlaggedQuotient(delta, static_cast<long double>(count_)), flags_);
+  runningMean_ = Step(FlaggedSum(runningMean_, shift), flags_);
+  long double const after = Step(FlaggedDifference(x.value, runningMean_), flags_);
+  long double const growth = Step(FlaggedProduct(delta, after), flags_);
+  squaredDeviations_ = Step(FlaggedSum(squaredDeviations_, growth), flags_);
+}
+
+void standard_deviation::AggregateInteger(Of, integer const& i) {
+  AggregateFloat(Of{}, asFloatingPoint(i));
+}
+
+floating_point standard_deviation::FirstFinal() {
+  floating_point const m = sum_ / integer(count_);
+  std::uint32_t flags = m.flags | flags_;
+  long double const variance =
+      Step(FlaggedQuotient(squaredDeviations_, static_cast<long double>(count_)), flags);
+  long double const deviation = Step(FlaggedSquareRoot(variance), flags);
+  return floating_point{deviation, m.threshold, flags};
+}
+
+floating_point standard_deviation::NextFinal() {
+  throw NoSuchObject();
+}
+
+namespace {
+
+constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
+
+Prop const meanOfFloats("mean", "means", &mean::Initialize, &mean::AggregateFloat,
+                        &mean::FirstFinal, &mean::NextFinal, kPure);
+Prop const meanOfIntegers("mean", "means", &mean::Initialize, &mean::AggregateInteger,
+                          &mean::FirstFinal, &mean::NextFinal, kPure);
+Prop const deviationOfFloats("standard deviation", "standard deviations",
+                             &standard_deviation::Initialize, &standard_deviation::AggregateFloat,
+                             &standard_deviation::FirstFinal, &standard_deviation::NextFinal,
+                             kPure);
+Prop const deviationOfIntegers("standard deviation", "standard deviations",
+                               &standard_deviation::Initialize,
+                               &standard_deviation::AggregateInteger,
+                               &standard_deviation::FirstFinal, &standard_deviation::NextFinal,
+                               kPure);
+
+}  // namespace
+
+}  // namespace inspectors

@@ -1,0 +1,51 @@
+// "mean" and "standard deviation" of a sequence of floating-point values or integers,
+// as floating-point values that carry the significance and the exception flags of
+// their computation.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/evaluator.h"
+#include "framework/registration_object.h"
+#include "inspectors/numbers/floating_point.h"
+
+namespace inspectors {
+
+// The sum divided by the count, in floating-point arithmetic: thresholds combine
+// through the sum and are divided by the count. An integer counts as exact to its
+// units place. The mean of nothing is 0 / 0: NaN, flagged invalid.
+class mean {
+ public:
+  void Initialize();
+  void AggregateFloat(Of, floating_point const& x);
+  void AggregateInteger(Of, integer const& i);
+  floating_point FirstFinal();
+  floating_point NextFinal();
+
+ private:
+  floating_point sum_;
+  std::int64_t count_ = 0;
+};
+
+// The population standard deviation (divisor n). The spread is accumulated around the
+// running mean, so that values far from zero keep their differences: the deviation of
+// 10^15 + 1 and 10^15 + 3 is exactly 1. The result is significant to the threshold of
+// the mean; its flags join those of the mean with those raised by the spread's own
+// arithmetic. The deviation of nothing is NaN, flagged invalid.
+class standard_deviation {
+ public:
+  void Initialize();
+  void AggregateFloat(Of, floating_point const& x);
+  void AggregateInteger(Of, integer const& i);
+  floating_point FirstFinal();
+  floating_point NextFinal();
+
+ private:
+  floating_point sum_;  // for the mean's threshold and flags
+  std::int64_t count_ = 0;
+  long double runningMean_ = 0.0L;
+  long double squaredDeviations_ = 0.0L;  // the sum of squared differences from the mean
+  std::uint32_t flags_ = 0;               // raised while accumulating the spread
+};
+
+}  // namespace inspectors
