@@ -1,5 +1,6 @@
 #include "inspectors/strings/html_text.h"
 
+#include <array>
 #include <cstring>
 
 #include "foundation/exceptions.h"
@@ -11,43 +12,47 @@ namespace inspectors {
 
 namespace {
 
-// The replacement of a byte that must be escaped; null for the others.
-char const* Entity(byte b) noexcept {
-  switch (b) {
-    case '"':
-      return "&quot;";
-    case '&':
-      return "&amp;";
-    case '<':
-      return "&lt;";
-    case '>':
-      return "&gt;";
-    default:
-      return nullptr;
-  }
+struct Entity {
+  char const* text = nullptr;  // null for bytes that stay as they are
+  std::uint8_t length = 0;
+};
+
+constexpr std::array<Entity, 256> MakeEntities() {
+  std::array<Entity, 256> entities{};
+  entities['"'] = {"&quot;", 6};
+  entities['&'] = {"&amp;", 5};
+  entities['<'] = {"&lt;", 4};
+  entities['>'] = {"&gt;", 4};
+  return entities;
 }
+
+constexpr std::array<Entity, 256> kEntities = MakeEntities();
 
 }  // namespace
 
 std::uint64_t EscapedHTMLLength(ConstData text) noexcept {
-  std::uint64_t length = text.Length();
+  std::uint64_t extra = 0;
   for (byte const b : text) {
-    if (char const* entity = Entity(b)) length += std::strlen(entity) - 1;
+    if (kEntities[b].length != 0) extra += kEntities[b].length - 1u;
   }
-  return length;
+  return text.Length() + extra;
 }
 
 byte* WriteEscapedHTML(ConstData text, byte* out) noexcept {
-  for (byte const b : text) {
-    if (char const* entity = Entity(b)) {
-      std::size_t const n = std::strlen(entity);
-      std::memcpy(out, entity, n);
-      out += n;
-    } else {
-      *out++ = b;
-    }
+  byte const* run = text.begin();  // the bytes since the last one escaped
+  for (byte const* p = text.begin(); p != text.end(); ++p) {
+    Entity const& entity = kEntities[*p];
+    if (entity.text == nullptr) continue;
+    std::size_t const n = static_cast<std::size_t>(p - run);
+    if (n != 0) std::memcpy(out, run, n);
+    out += n;
+    std::memcpy(out, entity.text, entity.length);
+    out += entity.length;
+    run = p + 1;
   }
-  return out;
+  std::size_t const n = static_cast<std::size_t>(text.end() - run);
+  if (n != 0) std::memcpy(out, run, n);
+  return out + n;
 }
 
 ConstData EscapedHTML(ConstData text) {
