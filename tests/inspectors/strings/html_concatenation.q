@@ -30,6 +30,14 @@
 > html concatenation "&" of (html "a"; html "b")
 = a&amp;b
 
+# Empty delimiters and empty elements are nothing special.
+> concatenation "" of (html "a"; html "b")
+= ab
+> concatenation (html "") of ("a"; ""; "b")
+= ab
+> concatenation (html "|") of (""; "")
+= |
+
 # One result for each delimiter.
 > concatenations (", "; "; ") of (html "a"; html "b")
 = a, b

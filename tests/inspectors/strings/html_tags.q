@@ -76,6 +76,8 @@
 = false
 > p "title=\"1 > 0\"" of "t"
 = <p title="1 > 0">t</p>
+> (p "a=\"\x00\"" of "\x00") as string = "<p a=\"\x00\">\x00</p>"
+= true
 > exists p "x>y" of "t"
 = false
 > exists p "onclick=\"x" of "t"
