@@ -103,3 +103,9 @@
 = 3
 > ((rope "x" & "y") & (rope "x" & "y") & rope "x") as string
 = xyxyx
+# Substrings point into the strings they were cut from; a rope over them keeps both.
+> (rope "ab" & following text of first "b" of "abc") as string
+= abc
+> (rope "<" & substrings separated by "," of "x,y") as string
+= <x
+= <y
