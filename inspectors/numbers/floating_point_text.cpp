@@ -168,8 +168,12 @@ FloatingPointText ScientificNotation(long double x, long double t) {
   // An infinite threshold leaves nothing significant: the exponent is then the
   // value's leading place, so that the exponent can be written at all.
   if (!std::isfinite(exponent)) exponent = a > 0 ? std::floor(std::log10(a)) : 0;
-  FloatingPointText const mantissa =
-      StandardNotation(DividedByPowerOfTen(x, exponent), DividedByPowerOfTen(t, exponent));
+  // The mantissa is significant to the threshold, or to the resolution of x where that
+  // is coarser, scaled with it: a threshold of 0 scaled to a mantissa of 0 would ask for
+  // digits down to the smallest subnormal.
+  long double const significant = std::fmax(t, Resolution(x));
+  FloatingPointText const mantissa = StandardNotation(DividedByPowerOfTen(x, exponent),
+                                                      DividedByPowerOfTen(significant, exponent));
   BufferOfSize<kFloatingPointTextCapacity> text;
   Buffer& out = text.GetBuffer();
   if (!out.Write(mantissa.Bytes()).Empty()) throw DataOverflow();

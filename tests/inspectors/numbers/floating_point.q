@@ -1,0 +1,327 @@
+# Floating point: values with a significance threshold and the exception flags raised
+# while computing them; arithmetic, relations, flags, classification, the significance
+# algebra and the conversions.
+
+# Text read gets the threshold of its last digit, and results print to theirs.
+> "3.14" as floating point * 2
+: floating point
+= 6.28
+> floating point "3.14" as string
+: string
+= 3.14
+> floating point "3.140"
+= 3.140
+> floating point "1200"
+= 1200
+> significance threshold of floating point "1200"
+= 100
+> significance threshold of floating point "1200."
+= 1.00
+> floating point " - 1 234.5 e 2"
+= -123450
+> significance threshold of floating point " - 1 234.5 e 2"
+= 10.0
+> floating point "1.2e3" as scientific notation
+= 1.2e+3
+> floating point "12345" as scientific notation
+= 1.2345e+4
+> floating point "0.0" as scientific notation
+= 0e-1
+
+# Text that is not a number has no value.
+> floating point "abc"
+! no such object
+> exists floating point "1.2.3"
+= false
+> exists floating point "1e"
+= false
+> exists floating point "-nan"
+= false
+> exists floating point "1n"
+= false
+> exists floating point "infinite"
+= false
+> exists ("" as floating point)
+= false
+> floating point " +INFINITY "
+= +infinity
+> floating point "Inf"
+= +infinity
+> floating point "-inf" as standard notation
+= -infinity
+> floating point "nan" as scientific notation
+= NaN
+
+# Reading past the long double range: an infinity with overflow, or zero with
+# underflow, unless every digit given is zero.
+> overflow of floating point "1e5000"
+= true
+> inexact of floating point "1e5000"
+= true
+> underflow of floating point "1e-5000"
+= true
+> underflow of floating point "0e-5000"
+= false
+> floating point "1e-5000" = 0
+= true
+
+# Thresholds combine as the square root of the sum of squares; an integer operand is
+# exact and leaves the threshold as it was, an integer cast first brings threshold 1.
+> significance threshold of (5 as floating point)
+= 1.00
+> (5 as floating point) + floating point "3.14"
+= 8
+> significance threshold of ((5 as floating point) + floating point "3.14") > floating point "1.00004"
+= true
+> significance threshold of ((5 as floating point) + floating point "3.14") < floating point "1.00006"
+= true
+> 5 + floating point "3.14"
+= 8.14
+> significance threshold of (3 + floating point "3.14") = significance threshold of floating point "3.14"
+= true
+> floating point "3.14" * (-2)
+= -6.28
+> significance threshold of (floating point "3.14" * (-2))
+= 0.0200
+> floating point "10.0" / 4
+= 2.50
+> 10 - floating point "2.5"
+= 7.5
+> floating point "2.5" - 10
+= -7.5
+> 1 / floating point "4.00"
+= 0.2500
+> floating point "2.0" * floating point "3.00"
+= 6.0
+> floating point "7.50" - floating point "2.5"
+= 5.0
+> -floating point "3.5"
+= -3.5
+> -(floating point "0.001" * 1) as standard notation
+= -0.001
+
+# Exception flags: exactly those that the computation raised, joined with the
+# operands' flags.
+> inexact of (floating point "1" / floating point "3")
+= true
+> inexact of (floating point "1" / floating point "4")
+= false
+> inexact of (1 / floating point "3")
+= true
+> inexact of (floating point "3" / 4)
+= false
+> inexact of (floating point "3" * floating point "7")
+= false
+> inexact of (floating point "3" + 2)
+= false
+> inexact of (2 - floating point "3")
+= false
+> inexact of (floating point "1" / 10)
+= true
+> floating point "1e4000" * floating point "1e4000"
+= +infinity
+> overflow of (floating point "1e4000" * floating point "1e4000")
+= true
+> underflow of (floating point "1e4000" * floating point "1e4000")
+= false
+> floating point "1e-4000" * floating point "1e-4000" = 0
+= true
+> underflow of (floating point "1e-4000" * floating point "1e-4000")
+= true
+> overflow of (floating point "1e-4000" * floating point "1e-4000")
+= false
+> floating point "1" / floating point "0"
+= +infinity
+> divided by zero of (floating point "1" / floating point "0")
+= true
+> invalid of (floating point "1" / floating point "0")
+= false
+> floating point "-1" / 0
+= -infinity
+> divided by zero of (floating point "-1" / 0)
+= true
+> floating point "0" / floating point "0"
+= NaN
+> invalid of (floating point "0" / floating point "0")
+= true
+> divided by zero of (floating point "0" / floating point "0")
+= false
+> invalid of (floating point "inf" - floating point "inf")
+= true
+> overflow of floating point "3"
+= false
+# An operand's flags stay in every later result.
+> divided by zero of ((floating point "1" / floating point "0") - 5)
+= true
+> inexact of ((floating point "1" / floating point "3") * 0)
+= true
+> invalid of (-(floating point "0" / floating point "0"))
+= true
+
+# Classification of the value.
+> finite of floating point "1e300"
+= true
+> finite of floating point "inf"
+= false
+> infinite of floating point "-inf"
+= true
+> nan of floating point "nan"
+= true
+> nan of floating point "inf"
+= false
+> normal of floating point "1"
+= true
+> normal of floating point "0"
+= false
+> normal of floating point "1e-4940"
+= false
+
+# Relations compare values only; NaN compares false; integers compare exactly.
+> (2 as floating point) = 2
+= true
+> floating point "2.00" = floating point "2"
+= true
+> floating point "3" < 4
+= true
+> 4 <= floating point "3"
+= false
+> 3 <= floating point "3"
+= true
+> floating point "3" <= 3
+= true
+> 9007199254740993 = (9007199254740993 as floating point)
+= true
+> 9007199254740992 < (9007199254740993 as floating point)
+= true
+> floating point "nan" = floating point "nan"
+= false
+> floating point "nan" < floating point "1"
+= false
+> floating point "1" <= floating point "nan"
+= false
+> floating point "-inf" < floating point "-1e4000"
+= true
+
+# Unique values and extrema; a NaN is one value, after every number, wherever it is.
+> unique values of (floating point "2"; floating point "1"; floating point "2.0"; floating point "nan"; floating point "nan")
+= 1
+= 2
+= NaN
+> multiplicities of unique values of (floating point "nan"; floating point "1"; floating point "nan"; floating point "1.0")
+= 2
+= 2
+> minimum of (floating point "nan"; floating point "3"; floating point "1")
+= 1
+> minimum of (floating point "3"; floating point "nan"; floating point "1")
+= 1
+> maximum of (floating point "nan"; floating point "3"; floating point "1")
+= NaN
+> maximum of (floating point "3"; floating point "-inf"; floating point "1")
+= 3
+> extrema of (floating point "2"; floating point "1.5"; floating point "3")
+= 1.5, 3
+> minimum of (floating point "1"; floating point "1.000")
+= 1
+
+# Conversions to integer: floor, ceiling, and rounding half to even.
+> floating point "2.5" as integer
+= 2
+> floating point "3.5" as integer
+= 4
+> floating point "-2.5" as integer
+= -2
+> floating point "-0.5" as integer
+= 0
+> integer floor of floating point "-0.5"
+= -1
+> integer ceiling of floating point "-0.5"
+= 0
+> integer floor of floating point "9223372036854775807"
+= 9223372036854775807
+> integer floor of floating point "-9223372036854775808"
+= -9223372036854775808
+> integer ceiling of floating point "9.3e18"
+! no such object
+> integer floor of floating point "-9223372036854775809"
+! no such object
+> exists integer ceiling of floating point "nan"
+= false
+> exists (floating point "inf" as integer)
+= false
+
+# The significance algebra.
+> significance place of floating point "3.14"
+= -2.00
+> significance place of floating point "3.14" > floating point "-2.0001"
+= true
+> relative significance place of floating point "314"
+= 2.50
+> relative significance place of floating point "314" > floating point "2.496"
+= true
+> relative significance place of floating point "314" < floating point "2.498"
+= true
+> significance threshold of more significance 2 of floating point "3.14"
+= 0.000100
+> more significance 2 of floating point "3.14"
+= 3.1400
+> less significance 1 of floating point "3.14"
+= 3.1
+> significance threshold of less significance 1 of floating point "3.14"
+= 0.100
+> significance place 2 of floating point "31415"
+= 31400
+> relative significance place 2 of floating point "31415.9"
+= 31400
+> relative significance place 3 of floating point "-0.0314159"
+= -0.03142
+> exists more significance (-1) of floating point "3.14"
+= false
+> exists significance place (-2) of floating point "3.14"
+= false
+
+# Text forms at the edges: the general form falls back to scientific notation for
+# values that standard notation cannot write in 74 characters.
+> floating point "1e80"
+= 1e+80
+> floating point "1e-80"
+= 1e-80
+> floating point "-5e72"
+= -5e+72
+> floating point "5e72" as string
+= 5000000000000000000000000000000000000000000000000000000000000000000000000
+> floating point "-5e72" as standard notation
+! TooLargeForStandardNotation
+> floating point "-1e-72" as standard notation
+! DataOverflow
+> floating point "1e-72" as standard notation
+= 0.000000000000000000000000000000000000000000000000000000000000000000000001
+> floating point "-1.0e-72"
+= -1.0e-72
+> less significance 2 of floating point "-0.001"
+= -0.0
+# Rounding carries into a new leading place.
+> floating point "9.96" * floating point "1.00"
+= 10.0
+# Ties round to even at the last significant place.
+> less significance 1 of floating point "0.125" as standard notation
+= 0.12
+> less significance 1 of floating point "0.375" as standard notation
+= 0.38
+# A threshold below the resolution of the value prints the digits a long double
+# resolves and no more.
+> more significance 100 of floating point "1" as standard notation
+= 1.00000000000000000000
+> more significance 100 of floating point "0.5"
+= 0.50000000000000000000
+> floating point "1e-4000" * floating point "1e-4000"
+= 0e-4951
+> significance place 5000 of floating point "3"
+= 0
+> significance place 5000 of floating point "3" as scientific notation
+= 0
+
+# The copy forms.
+> floating point of floating point "2.50" as string
+= 2.50
+> floating point "2.50" as floating point
+= 2.50
