@@ -177,7 +177,7 @@ std::string UsageText(std::string_view program) {
          "  " +
          p +
          " [options] -f FILE|-     evaluate one query a line (blank lines and\n"
-         "                                 lines starting with # are skipped)\n"
+         "                                  lines starting with # are skipped)\n"
          "  " +
          p +
          " [options]               interactive, with line editing and history\n"
@@ -190,18 +190,24 @@ std::string UsageText(std::string_view program) {
          "\n"
          "Options:\n"
          "  -f, --file FILE   read queries from FILE; '-' (or FILE '-') is standard input\n"
-         "  --json            one JSON object per query (an array for --list and --describe)\n"
+         "  --json            one JSON object a query, on one line, with its error if any\n"
+         "                    (an array for --list and --describe)\n"
          "  --timeout S       stop a query after S seconds (fractions allowed)\n"
-         "  --library PATH    the inspector library to load (default: libinspectors.so next\n"
-         "                    to this program or in ../lib; or $INSPECTORS_LIBRARY)\n"
+         "  --library PATH    the inspector library to load (default: $INSPECTORS_LIBRARY,\n"
+         "                    else libinspectors.so next to this program or in ../lib)\n"
          "  --debug           diagnostics to standard error\n"
          "  -h, --help        this text\n"
          "  -V, --version     the version\n"
          "  --                the remaining arguments are queries\n"
          "\n"
          "Exit status: 0 when every query was answered, 1 when a query failed (or the library\n"
-         "could not be loaded), 2 for usage, syntax and type errors, 3 when a query timed out.\n"
-         "With several queries the highest status wins.\n";
+         "could not be loaded, or --list found nothing), 2 for usage, syntax and type errors\n"
+         "(and query files that cannot be read), 3 when a query timed out. With several\n"
+         "queries the highest status wins.\n"
+         "\n"
+         "Interactive mode ends at end of input (Ctrl-D); its history is kept in\n"
+         "~/.inspect_history. Without queries and with standard input not a terminal, the\n"
+         "queries are read from standard input as with '-'.\n";
 }
 
 }  // namespace inspect
