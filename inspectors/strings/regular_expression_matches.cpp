@@ -85,17 +85,20 @@ substring regular_expression_match_part_iterator::Next(Of, regular_expression_ma
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
+// Neither an expression nor a match has a fingerprint, so these results are never
+// cached; without a fingerprint function the evaluator does not fingerprint the
+// searched string for nothing.
+constexpr FingerprintFunction kNeverCached = nullptr;
 
 DerivedType<regular_expression_match, substring, kNotFingerprinted> const matchType;
 Prop const matches("match", "matches", &regular_expression_match_iterator::First,
-                   &regular_expression_match_iterator::Next, kPure);
+                   &regular_expression_match_iterator::Next, kNeverCached);
 Prop const firstMatch("first match", "first matches", &regular_expression_match_iterator::First,
-                      &regular_expression_match_iterator::NoNext, kPure);
+                      &regular_expression_match_iterator::NoNext, kNeverCached);
 Prop const parenthesizedParts("parenthesized part", "parenthesized parts",
                               &regular_expression_match_part_iterator::First,
-                              &regular_expression_match_part_iterator::Next, kPure);
-Prop const parenthesizedPart("parenthesized part", "parenthesized parts", &MatchPart, kPure);
+                              &regular_expression_match_part_iterator::Next, kNeverCached);
+Prop const parenthesizedPart("parenthesized part", "parenthesized parts", &MatchPart, kNeverCached);
 
 }  // namespace
 

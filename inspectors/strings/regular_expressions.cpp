@@ -5,16 +5,37 @@
 
 namespace inspectors {
 
-regular_expression regular_expression_iterator::First(inspector_string const& pattern, int cflags) {
-  std::string const text(MatchBase(pattern), pattern.length);
-  for (Entry const& entry : compiled_) {
-    if (entry.cflags == cflags && entry.pattern == text) {
-      return regular_expression{&entry.regex.Get()};
+std::shared_ptr<CompiledPattern const> CompiledPatternCache::Get(std::string const& pattern,
+                                                                 int cflags) {
+  for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+    if ((*it)->cflags == cflags && (*it)->pattern == pattern) {
+      std::shared_ptr<CompiledPattern const> found = *it;
+      entries_.erase(it);
+      entries_.push_back(found);
+      return found;
     }
   }
-  AutoRegex regex = RegComp(text.data(), text.data() + text.size(), cflags);
-  compiled_.push_back(Entry{std::move(regex), text, cflags});
-  return regular_expression{&compiled_.back().regex.Get()};
+  auto compiled = std::make_shared<CompiledPattern const>(CompiledPattern{
+      RegComp(pattern.data(), pattern.data() + pattern.size(), cflags), pattern, cflags});
+  if (entries_.size() == kCapacity) entries_.erase(entries_.begin());
+  entries_.push_back(compiled);
+  return compiled;
+}
+
+CompiledPatternCache& CompiledPatterns() {
+  static CompiledPatternCache cache;
+  return cache;
+}
+
+regular_expression regular_expression_iterator::First(inspector_string const& pattern, int cflags) {
+  std::string const text(MatchBase(pattern), pattern.length);
+  for (auto const& held : compiled_) {
+    if (held->cflags == cflags && held->pattern == text) {
+      return regular_expression{&held->regex.Get()};
+    }
+  }
+  compiled_.push_back(CompiledPatterns().Get(text, cflags));
+  return regular_expression{&compiled_.back()->regex.Get()};
 }
 
 regular_expression regular_expression_iterator::FirstCaseSensitive(
@@ -84,7 +105,27 @@ boolean EndsWith(inspector_string const& s, regular_expression const& r) {
 
 namespace {
 
+// Lets the evaluator drop the cached expressions.
+class CompiledPatternCacheRegistration {
+ public:
+  CompiledPatternCacheRegistration() {
+    Register_Cache(block_.Address(), kCacheBlockSize, &Clear, nullptr);
+  }
+  ~CompiledPatternCacheRegistration() { Unregister_Cache(block_.Address()); }
+  CompiledPatternCacheRegistration(CompiledPatternCacheRegistration const&) = delete;
+  CompiledPatternCacheRegistration& operator=(CompiledPatternCacheRegistration const&) = delete;
+
+ private:
+  static void Clear(void*) { CompiledPatterns().Clear(); }
+
+  RegistrationBlock<kCacheBlockSize> block_;
+};
+
 constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
+// An expression has no fingerprint, so a result computed from one is never cached;
+// without a fingerprint function the evaluator does not fingerprint the other
+// operand (a long string, or a substring with its whole string) for nothing.
+constexpr FingerprintFunction kNeverCached = nullptr;
 
 Type<regular_expression, kNotFingerprinted> const regularExpressionType;
 Prop const regex("regex", "regexes", &regular_expression_iterator::FirstCaseSensitive,
@@ -99,11 +140,13 @@ Prop const caseInsensitiveRegularExpression("case insensitive regular expression
                                             "case insensitive regular expressions",
                                             &regular_expression_iterator::FirstCaseInsensitive,
                                             &regular_expression_iterator::Next, kPure);
-RelationContains<inspector_string, regular_expression> const contains(kPure, &Contains);
-RelationEqual<inspector_string, regular_expression> const equal(kPure, &operator==);
-RelationEqual<regular_expression, inspector_string> const equalReversed(kPure, &operator==);
-RelationStartsWith<inspector_string, regular_expression> const startsWith(kPure, &StartsWith);
-RelationEndsWith<inspector_string, regular_expression> const endsWith(kPure, &EndsWith);
+RelationContains<inspector_string, regular_expression> const contains(kNeverCached, &Contains);
+RelationEqual<inspector_string, regular_expression> const equal(kNeverCached, &operator==);
+RelationEqual<regular_expression, inspector_string> const equalReversed(kNeverCached, &operator==);
+RelationStartsWith<inspector_string, regular_expression> const startsWith(kNeverCached,
+                                                                          &StartsWith);
+RelationEndsWith<inspector_string, regular_expression> const endsWith(kNeverCached, &EndsWith);
+CompiledPatternCacheRegistration const compiledPatternCache;
 
 }  // namespace
 

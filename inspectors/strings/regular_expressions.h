@@ -4,13 +4,38 @@
 // NUL bytes in the searched string are ordinary bytes.
 #pragma once
 
-#include <list>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/evaluator.h"
 #include "inspectors/strings/posix_regex.h"
 
 namespace inspectors {
+
+// A compiled expression with the pattern and flags it was compiled from.
+struct CompiledPattern {
+  AutoRegex regex;
+  std::string pattern;
+  int cflags = 0;
+};
+
+// The compiled expressions of the patterns used most recently, shared by every
+// state that asks for the same pattern and flags, so that a condition evaluated for
+// each of many strings compiles its pattern once. A pattern that does not compile
+// is compiled (and fails) each time.
+class CompiledPatternCache {
+ public:
+  static constexpr std::size_t kCapacity = 32;
+
+  std::shared_ptr<CompiledPattern const> Get(std::string const& pattern, int cflags);
+  void Clear() noexcept { entries_.clear(); }
+
+ private:
+  std::vector<std::shared_ptr<CompiledPattern const>> entries_;  // most recent last
+};
+
+CompiledPatternCache& CompiledPatterns();
 
 // Refers to an expression compiled and owned by a regular_expression_iterator; the
 // evaluator keeps that state alive as long as the value.
@@ -31,14 +56,9 @@ class regular_expression_iterator {
   regular_expression First(inspector_string const& pattern, int cflags);
 
  private:
-  struct Entry {
-    AutoRegex regex;
-    std::string pattern;
-    int cflags;
-  };
   // Every expression this state handed out stays compiled until the state goes,
   // so that no value is left pointing at a freed expression.
-  std::list<Entry> compiled_;
+  std::vector<std::shared_ptr<CompiledPattern const>> compiled_;
 };
 
 // The text of a string as the matcher's base pointer: never null.
