@@ -1,0 +1,86 @@
+#include "inspectors/strings/string_search.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace inspectors {
+namespace {
+
+// Every start from `from` upward, compared byte by byte.
+std::size_t NaiveFirst(std::string const& haystack, std::string const& needle, std::size_t from) {
+  if (from > haystack.size()) return kNotFound;
+  for (std::size_t p = from; p + needle.size() <= haystack.size(); ++p) {
+    if (haystack.compare(p, needle.size(), needle) == 0) return p;
+  }
+  return kNotFound;
+}
+
+std::size_t NaiveLast(std::string const& haystack, std::string const& needle) {
+  if (needle.size() > haystack.size()) return kNotFound;
+  for (std::size_t p = haystack.size() - needle.size() + 1; p-- > 0;) {
+    if (haystack.compare(p, needle.size(), needle) == 0) return p;
+  }
+  return kNotFound;
+}
+
+std::string RandomText(std::mt19937& random, std::size_t length, char alphabetSize) {
+  std::uniform_int_distribution<int> letter(0, alphabetSize - 1);
+  std::string text(length, 'a');
+  for (char& c : text) c = static_cast<char>('a' + letter(random));
+  return text;
+}
+
+TEST(StringSearchTest, AgreesWithByteByByteSearchOnSmallAlphabets) {
+  std::mt19937 random(20240607);
+  for (int round = 0; round < 4000; ++round) {
+    char const alphabet = static_cast<char>(1 + round % 3);
+    std::string const haystack = RandomText(random, random() % 40, alphabet);
+    std::string const needle = RandomText(random, random() % 7, alphabet);
+    std::size_t const from = random() % (haystack.size() + 2);
+    ASSERT_EQ(FindFirst(ConstData(haystack), ConstData(needle), from),
+              NaiveFirst(haystack, needle, from))
+        << haystack << " / " << needle << " from " << from;
+    ASSERT_EQ(FindLast(ConstData(haystack), ConstData(needle)), NaiveLast(haystack, needle))
+        << haystack << " / " << needle;
+  }
+}
+
+TEST(StringSearchTest, LastOccurrenceOfPeriodicNeedles) {
+  // Needles whose prefixes repeat make the backward scan fall back on its borders.
+  std::string const haystack = "abaababaabaababaababa";
+  for (std::string const needle : {"aba", "abaab", "ababa", "baababaab", "abaababaabaab"}) {
+    EXPECT_EQ(FindLast(ConstData(haystack), ConstData(needle)), NaiveLast(haystack, needle))
+        << needle;
+  }
+  EXPECT_EQ(FindLast(ConstData(std::string(1000, 'a')), ConstData(std::string(999, 'a'))), 1u);
+  EXPECT_EQ(FindLast(ConstData(std::string(1000, 'a') + "b"), ConstData(std::string(3, 'a'))),
+            997u);
+}
+
+TEST(StringSearchTest, EmptyNeedlesAndHaystacks) {
+  ConstData const abc("abc");
+  EXPECT_EQ(FindFirst(abc, ConstData("")), 0u);
+  EXPECT_EQ(FindFirst(abc, ConstData(""), 3), 3u);
+  EXPECT_EQ(FindFirst(abc, ConstData(""), 4), kNotFound);
+  EXPECT_EQ(FindFirst(abc, ConstData("c"), 4), kNotFound);
+  EXPECT_EQ(FindLast(abc, ConstData("")), 3u);
+  // A null range is an empty one.
+  EXPECT_EQ(FindFirst(ConstData(), ConstData("")), 0u);
+  EXPECT_EQ(FindFirst(ConstData(), ConstData("a")), kNotFound);
+  EXPECT_EQ(FindLast(ConstData(), ConstData("")), 0u);
+  EXPECT_EQ(FindLast(ConstData(), ConstData("a")), kNotFound);
+}
+
+TEST(StringSearchTest, NulBytesAreOrdinary) {
+  std::string const haystack("a\0b\0b", 5);
+  std::string const needle("\0b", 2);
+  EXPECT_EQ(FindFirst(ConstData(haystack), ConstData(needle)), 1u);
+  EXPECT_EQ(FindFirst(ConstData(haystack), ConstData(needle), 2), 3u);
+  EXPECT_EQ(FindLast(ConstData(haystack), ConstData(needle)), 3u);
+  EXPECT_EQ(FindLast(ConstData(haystack), ConstData(std::string(1, '\0'))), 3u);
+}
+
+}  // namespace
+}  // namespace inspectors
