@@ -71,8 +71,8 @@ class PlainOutput : public Output {
     if (!result.error) return;
     err_ << "inspect: " << ErrorLine(*result.error, origin) << '\n';
     if (ShowsCaret(*result.error)) {
-      err_ << QueryLine(result.query) << '\n'
-           << CaretLine(result.query, result.error->column) << '\n';
+      auto excerpt = ExcerptAround(result.query, result.error->column);
+      err_ << QueryLine(excerpt.text) << '\n' << CaretLine(excerpt.text, excerpt.column) << '\n';
     }
     err_.flush();
   }
@@ -151,6 +151,22 @@ std::string CaretLine(std::string_view query, std::size_t column) {
     }
   }
   return line + '^';
+}
+
+QueryExcerpt ExcerptAround(std::string_view query, std::size_t column, std::size_t width) {
+  if (query.size() <= width || column == 0) return {std::string(query), column};
+  auto isContinuation = [&](std::size_t i) {
+    return i < query.size() && (static_cast<unsigned char>(query[i]) & 0xc0) == 0x80;
+  };
+  std::size_t offset = column - 1;  // of the offending byte
+  std::size_t begin = offset > width / 2 ? offset - width / 2 : 0;
+  while (isContinuation(begin)) ++begin;
+  std::size_t end = std::min(query.size(), begin + width);
+  while (isContinuation(end)) ++end;
+  std::string prefix = begin > 0 ? "..." : "";
+  std::string text = prefix + std::string(query.substr(begin, end - begin));
+  if (end < query.size()) text += "...";
+  return {std::move(text), column - begin + prefix.size()};
 }
 
 std::string ErrorLine(Error const& error, Origin const& origin) {

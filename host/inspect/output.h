@@ -43,6 +43,13 @@ std::string QueryLine(std::string_view query);
 // Blanks up to the 1-based byte `column` of `query`, then '^'. Tabs are kept and UTF-8
 // continuation bytes take no place, so the caret lands under the column in a terminal.
 std::string CaretLine(std::string_view query, std::size_t column);
+// A long query is shown as a window around the column, cut ends marked "...": the text
+// to show and the column within it.
+struct QueryExcerpt {
+  std::string text;
+  std::size_t column = 0;
+};
+QueryExcerpt ExcerptAround(std::string_view query, std::size_t column, std::size_t width = 120);
 // "syntax error at column 4: ...", "no such object: ...", prefixed by "FILE:LINE: ".
 std::string ErrorLine(evaluator::Error const& error, Origin const& origin);
 nlohmann::json ValueJson(evaluator::Value const& value);

@@ -38,6 +38,26 @@ TEST(OutputTest, CaretSitsUnderTheColumn) {
   EXPECT_EQ(CaretLine("\"\xc3\xa9\" + 1", 6), "    ^");
 }
 
+TEST(OutputTest, LongQueriesAreCutAroundTheColumn) {
+  std::string query = std::string(300, 'a') + "!" + std::string(300, 'b');
+  auto excerpt = ExcerptAround(query, 301, 120);
+  ASSERT_LT(excerpt.text.size(), 130u);
+  EXPECT_TRUE(excerpt.text.starts_with("..."));
+  EXPECT_TRUE(excerpt.text.ends_with("..."));
+  EXPECT_EQ(excerpt.text[excerpt.column - 1], '!');
+
+  auto start = ExcerptAround(query, 1, 120);
+  EXPECT_FALSE(start.text.starts_with("..."));
+  EXPECT_EQ(start.column, 1u);
+  auto end = ExcerptAround(query, query.size() + 1, 120);  // just past the end
+  EXPECT_FALSE(end.text.ends_with("..."));
+  EXPECT_EQ(end.column, end.text.size() + 1);
+
+  auto shortQuery = ExcerptAround("1 + + 2", 5, 120);
+  EXPECT_EQ(shortQuery.text, "1 + + 2");
+  EXPECT_EQ(shortQuery.column, 5u);
+}
+
 TEST(OutputTest, ErrorsStayOnOneLine) {
   EXPECT_EQ(OneLine("a\nb\x01"), "a\\x0ab\\x01");
   EXPECT_EQ(QueryLine("a\nb\tc"), "a?b\tc");
