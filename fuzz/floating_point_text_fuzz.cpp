@@ -75,8 +75,7 @@ void RoundTrip(long double x, long double t) {
   if (std::fabs(y.value - x) > 0.5L * y.threshold * 1.001L + slack) {
     Fail("value read back is off by more than half its significance", x, t, text);
   }
-  long double const digitPlace = y.threshold;
-  if (digitPlace >= 1024 * Spacing(y.value)) {
+  if (y.threshold >= 1024 * Spacing(y.value)) {
     std::string const again(
         inspectors::MakeAsciiFloatingPoint(y.value, y.threshold).AsStringView());
     if (again != text) Fail(("written again as \"" + again + "\"").c_str(), x, t, text);

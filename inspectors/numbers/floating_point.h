@@ -90,7 +90,8 @@ floating_point MakeFloatingPoint(unsigned char const* bytes, unsigned long lengt
 floating_point FloatingPointFromFloatingPoint(floating_point const& x);
 
 // Text printed to the place of the last significant digit. The general form is
-// standard notation where that is short enough, scientific notation otherwise.
+// standard notation where that is short enough and keeps the place of the last digit,
+// scientific notation otherwise.
 inspector_string asString(floating_point const& x);
 inspector_string asStandardNotation(floating_point const& x);
 inspector_string asScientificNotation(floating_point const& x);

@@ -22,6 +22,13 @@ long double Resolution(long double x) noexcept {
   return a - std::nextafter(a, -1.0L);
 }
 
+// The threshold, but never finer than the resolution of x; a NaN threshold (even a
+// signalling one, which fmax would pass on) counts as none.
+long double EffectiveThreshold(long double x, long double t) noexcept {
+  long double const u = Resolution(x);
+  return std::isnan(t) ? u : std::fmax(t, u);
+}
+
 bool IsDecimalDigit(byte b) noexcept {
   return b >= '0' && b <= '9';
 }
@@ -48,12 +55,28 @@ long double LeadingPlace(long double a) noexcept {
   return std::max(std::floor(std::log10(a)), 0.0L);
 }
 
-// x times 10^-k. Where 10^k itself is no normal long double, in two steps.
+// x divided by 10^k. Where 10^k itself is no normal long double, in two steps.
 long double DividedByPowerOfTen(long double x, long double k) noexcept {
   long double const p = PowerOfTen(k);
   if (std::isnormal(p)) return x / p;
   long double const half = std::trunc(k / 2);
   return x / PowerOfTen(half) / PowerOfTen(k - half);
+}
+
+// x multiplied by 10^k, the same way. Multiplying by 10^2 is exact where dividing by
+// 10^-2 is not, so that 0.375 scales to 37.5 and rounds to 38.
+long double TimesPowerOfTen(long double x, long double k) noexcept {
+  long double const p = PowerOfTen(k);
+  if (std::isnormal(p)) return x * p;
+  long double const half = std::trunc(k / 2);
+  return x * PowerOfTen(half) * PowerOfTen(k - half);
+}
+
+// The number of digits before the point (or in all) of a text in standard notation.
+std::size_t IntegerDigits(FloatingPointText const& text) noexcept {
+  ConstData const bytes = text.Bytes();
+  return static_cast<std::size_t>(
+      std::count_if(bytes.begin(), std::find(bytes.begin(), bytes.end(), '.'), IsDecimalDigit));
 }
 
 ConstData SkipLeadingSpaces(ConstData text) noexcept {
@@ -101,8 +124,7 @@ bool HasNonzeroDigit(ConstData text) noexcept {
 }  // namespace
 
 long double LastSignificantDigit(long double x, long double t) {
-  long double const m = std::fmax(t, Resolution(x));
-  return std::floor(std::log10(m / 0.95L));
+  return std::floor(std::log10(EffectiveThreshold(x, t) / 0.95L));
 }
 
 long double PutDigits(Buffer& out, long double x, long double hi, long double lo) {
@@ -141,14 +163,17 @@ FloatingPointText StandardNotation(long double x, long double t) {
   // its own last place would otherwise scale to an infinity first.
   long double const fraction = written < 0 ? 1 - written : 0;
   if (leading + 1 + fraction > room) throw DataOverflow();
-  long double s = DividedByPowerOfTen(a, written);
+  long double s = TimesPowerOfTen(a, -written);
   s -= std::remainder(s, 1.0L);
   if (s == 0) {
     // Rounded half to even down to nothing at the last significant place.
     PutZero(out, last);
     return TextOf(text);
   }
+  // Rounding may carry into a new leading place; and a value a little below a power of
+  // ten whose logarithm rounds up to that power has one place less.
   if (s >= PowerOfTen(leading - written + 1)) leading += 1;
+  while (leading > 0 && leading > written && s < PowerOfTen(leading - written)) leading -= 1;
   if (written >= 0) {
     PutDigits(out, s, leading - written, 0);
     for (long double p = written; p > 0; p -= 1) out.Put('0');
@@ -171,9 +196,16 @@ FloatingPointText ScientificNotation(long double x, long double t) {
   // The mantissa is significant to the threshold, or to the resolution of x where that
   // is coarser, scaled with it: a threshold of 0 scaled to a mantissa of 0 would ask for
   // digits down to the smallest subnormal.
-  long double const significant = std::fmax(t, Resolution(x));
-  FloatingPointText const mantissa = StandardNotation(DividedByPowerOfTen(x, exponent),
-                                                      DividedByPowerOfTen(significant, exponent));
+  long double const significant = EffectiveThreshold(x, t);
+  FloatingPointText mantissa = StandardNotation(DividedByPowerOfTen(x, exponent),
+                                                DividedByPowerOfTen(significant, exponent));
+  // A mantissa that rounds up to 10 ("10.0") is written as 1 at the next power
+  // ("1.00e+1"), so that the text reads back to the same text.
+  if (a > 0 && IntegerDigits(mantissa) > 1) {
+    exponent += 1;
+    mantissa = StandardNotation(DividedByPowerOfTen(x, exponent),
+                                DividedByPowerOfTen(significant, exponent));
+  }
   BufferOfSize<kFloatingPointTextCapacity> text;
   Buffer& out = text.GetBuffer();
   if (!out.Write(mantissa.Bytes()).Empty()) throw DataOverflow();
@@ -189,7 +221,11 @@ FloatingPointText ScientificNotation(long double x, long double t) {
 FloatingPointText MakeAsciiFloatingPoint(long double x, long double t) {
   if (!std::isfinite(x)) return NonfiniteText(x);
   static long double const kStandardLimit = PowerOfTen(73);
-  if (std::fabs(x) < kStandardLimit && LastSignificantDigit(x, t) > -73) {
+  long double const last = LastSignificantDigit(x, t);
+  // A value that rounds to zero above the units place is "0" in standard notation,
+  // which reads back as significant to 1; "0e+2" keeps its place.
+  bool const zeroAboveUnits = last > 0 && std::fabs(x) <= 0.5L * PowerOfTen(last);
+  if (std::fabs(x) < kStandardLimit && last > -73 && !zeroAboveUnits) {
     // Negative values from 10^72 up, and values whose rounding adds a place, may
     // still not fit; scientific notation writes them.
     try {

@@ -39,8 +39,9 @@ FloatingPointText StandardNotation(long double x, long double t);
 FloatingPointText ScientificNotation(long double x, long double t);
 
 // Standard notation for values below 10^73 whose last significant place is above
-// 10^-73 and whose text fits; scientific notation otherwise. Never throws for a value
-// that scientific notation can write.
+// 10^-73 and whose text fits; scientific notation otherwise, and for a value that rounds
+// to zero above the units place ("0e+2", where standard notation would write "0").
+// What it writes reads back with the place of its last digit; it never throws.
 FloatingPointText MakeAsciiFloatingPoint(long double x, long double t);
 
 // The text without leading and trailing spaces (byte 32 only).

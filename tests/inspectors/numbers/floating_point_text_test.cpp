@@ -1,0 +1,248 @@
+// The floating-point text forms where queries cannot reach: exact thresholds, the
+// 74-character limits, raw thresholds such as 0 and NaN, hostile text, and a sweep of
+// round trips over the whole exponent range.
+#include "inspectors/numbers/floating_point_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "foundation/exceptions.h"
+
+namespace inspectors {
+namespace {
+
+std::string Standard(long double x, long double t) {
+  return std::string(StandardNotation(x, t).AsStringView());
+}
+std::string Scientific(long double x, long double t) {
+  return std::string(ScientificNotation(x, t).AsStringView());
+}
+std::string General(long double x, long double t) {
+  return std::string(MakeAsciiFloatingPoint(x, t).AsStringView());
+}
+floating_point Read(std::string const& text) {
+  return ReadAsciiFloatingPoint(ConstData(text));
+}
+long double Ten(int p) {
+  return std::pow(10.0L, static_cast<long double>(p));
+}
+
+constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
+constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+
+TEST(FloatingPointText, LastSignificantPlaceCountsFivePercentBelowAPowerAsThatPower) {
+  EXPECT_EQ(LastSignificantDigit(1.234L, 0.0096L), -2);
+  EXPECT_EQ(LastSignificantDigit(1.234L, 0.0094L), -3);
+  EXPECT_EQ(LastSignificantDigit(1.234L, 0.095L), -1);
+  EXPECT_EQ(LastSignificantDigit(-1.234L, 0.01L), -2);
+  // Never finer than the spacing of long doubles at the value: 2^-64 below 1.
+  EXPECT_EQ(LastSignificantDigit(1.0L, 0.0L), -20);
+  EXPECT_EQ(LastSignificantDigit(1.0L, -5.0L), -20);
+  EXPECT_EQ(LastSignificantDigit(1.0L, kNaN), -20);
+  EXPECT_EQ(LastSignificantDigit(0.0L, 0.0L), -4951);
+}
+
+TEST(FloatingPointText, DigitsOfThePlacesAskedForAndTheRemainder) {
+  BufferOfSize<8> text;
+  EXPECT_EQ(PutDigits(text.GetBuffer(), 12345.0L, 4, 2), 45.0L);
+  EXPECT_EQ(text.Used().AsStringView(), "123");
+  BufferOfSize<2> small;
+  EXPECT_THROW(PutDigits(small.GetBuffer(), 12345.0L, 4, 0), DataOverflow);
+}
+
+TEST(FloatingPointText, StandardNotationRoundsHalfToEvenAtTheLastSignificantPlace) {
+  EXPECT_EQ(Standard(3.14159L, 0.01L), "3.14");
+  EXPECT_EQ(Standard(0.0314L, 0.001L), "0.031");
+  EXPECT_EQ(Standard(12345, 100), "12300");
+  EXPECT_EQ(Standard(2.5L, 1), "2");
+  EXPECT_EQ(Standard(3.5L, 1), "4");
+  EXPECT_EQ(Standard(0.125L, 0.01L), "0.12");
+  EXPECT_EQ(Standard(0.375L, 0.01L), "0.38");
+  EXPECT_EQ(Standard(9.96L, 0.1L), "10.0");
+  EXPECT_EQ(Standard(7, 10), "10");
+  EXPECT_EQ(Standard(-0.001L, 0.1L), "-0.0");
+  EXPECT_EQ(Standard(-0.0L, 1), "-0");
+  EXPECT_EQ(Standard(0, 1000), "0");
+  EXPECT_EQ(Standard(1.0L / 3, 0), "0.33333333333333333334");
+}
+
+TEST(FloatingPointText, StandardNotationStopsAtSeventyFourCharacters) {
+  EXPECT_EQ(Standard(Ten(72), Ten(60)), "1" + std::string(72, '0'));
+  EXPECT_EQ(Standard(-Ten(71), Ten(60)), "-1" + std::string(71, '0'));
+  // Just below a power of ten, whose logarithm rounds up to it: no leading zero.
+  EXPECT_EQ(Standard(std::nextafter(1000.0L, 0.0L), 0).substr(0, 10), "999.999999");
+  EXPECT_EQ(Standard(std::nextafter(Ten(20), 0.0L), 0), "99999999999999999992");
+  EXPECT_THROW(Standard(Ten(73), 1), TooLargeForStandardNotation);
+  EXPECT_THROW(Standard(-Ten(72), 1), TooLargeForStandardNotation);
+  EXPECT_EQ(Standard(Ten(-80), Ten(-72)), "0." + std::string(72, '0'));
+  EXPECT_THROW(Standard(-Ten(-80), Ten(-72)), DataOverflow);
+  // Far below its own last place: refused before the value is scaled to infinity.
+  EXPECT_THROW(Standard(Ten(-4940), 0), DataOverflow);
+  EXPECT_EQ(Standard(kInfinity, 1), "+infinity");
+  EXPECT_EQ(Standard(-kInfinity, 1), "-infinity");
+  EXPECT_EQ(Standard(kNaN, 1), "NaN");
+}
+
+TEST(FloatingPointText, ScientificNotationWritesTheMantissaAndThePower) {
+  EXPECT_EQ(Scientific(12345, 1), "1.2345e+4");
+  EXPECT_EQ(Scientific(0.5L, 0.1L), "5e-1");
+  EXPECT_EQ(Scientific(5, 1), "5");
+  EXPECT_EQ(Scientific(0, 0.01L), "0e-2");
+  EXPECT_EQ(Scientific(-1.5e300L, 1e298L), "-1.50e+300");
+  // A mantissa rounded up to 10 moves to the next power.
+  EXPECT_EQ(Scientific(9.96L, 0.1L), "1.00e+1");
+  EXPECT_EQ(Scientific(-9.96e-30L, 1e-31L), "-1.00e-29");
+  EXPECT_EQ(Scientific(LDBL_MAX, LDBL_MAX / 100), "1.19e+4932");
+  EXPECT_EQ(Scientific(kNaN, 1), "NaN");
+  // Thresholds of 0 and of infinity, and subnormal powers of ten.
+  EXPECT_EQ(Scientific(0, 0), "0e-4951");
+  EXPECT_EQ(Scientific(300, kInfinity), "0e+2");
+  EXPECT_EQ(Scientific(LDBL_TRUE_MIN, 0), "4e-4951");
+}
+
+TEST(FloatingPointText, GeneralFormChoosesTheNotationThatKeepsThePlace) {
+  EXPECT_EQ(General(3.14159L, 0.01L), "3.14");
+  EXPECT_EQ(General(Ten(80), Ten(79)), "1.0e+80");
+  EXPECT_EQ(General(Ten(80), Ten(80)), "1e+80");
+  EXPECT_EQ(General(Ten(-80), Ten(-81)), "1.0e-80");
+  EXPECT_EQ(General(-5 * Ten(72), Ten(72)), "-5e+72");
+  EXPECT_EQ(General(-Ten(-80), Ten(-72)), "-0e-72");
+  EXPECT_EQ(General(3, 100), "0e+2");
+  EXPECT_EQ(General(3, 1000.0L * 0.96L), "0e+3");
+  EXPECT_EQ(General(0.3L, 1), "0");
+  EXPECT_EQ(General(-kInfinity, 0), "-infinity");
+}
+
+TEST(FloatingPointText, ReadingGivesTheThresholdOfTheLastDigit) {
+  struct Case {
+    char const* text;
+    long double value;
+    int place;
+  };
+  for (Case const& c :
+       {Case{"3.14", 3.14L, -2}, Case{"3.140", 3.14L, -3}, Case{"1200", 1200, 2},
+        Case{"1200.", 1200, 0}, Case{"1000", 1000, 3}, Case{"0", 0, 0}, Case{"000", 0, 2},
+        Case{"1.2e3", 1200, 2}, Case{"12e3", 12000, 3}, Case{"0.0", 0, -1}, Case{".5", 0.5L, -1},
+        Case{"-.5", -0.5L, -1}, Case{"5.", 5, 0}, Case{"1 000", 1000, 3}, Case{"1e+0", 1, 0},
+        Case{"+7", 7, 0}, Case{"2E-3", 0.002L, -3}}) {
+    SCOPED_TRACE(c.text);
+    floating_point const x = Read(c.text);
+    EXPECT_NEAR(static_cast<double>(x.value), static_cast<double>(c.value), 1e-15);
+    EXPECT_EQ(x.threshold, Ten(c.place));
+    EXPECT_EQ(x.flags, 0u);
+  }
+  floating_point const spaced = Read(" - 1 234.5 e 2");
+  EXPECT_EQ(spaced.value, -123450);
+  EXPECT_EQ(spaced.threshold, 10);
+  EXPECT_TRUE(std::signbit(Read("-0").value));
+}
+
+TEST(FloatingPointText, ReadingBeyondTheRangeSetsTheFlags) {
+  floating_point const huge = Read("1e5000");
+  EXPECT_EQ(huge.value, kInfinity);
+  EXPECT_EQ(huge.flags, kFloatingPointOverflow | kFloatingPointInexact);
+  EXPECT_EQ(Read("-" + std::string(5000, '9')).value, -kInfinity);
+  floating_point const tiny = Read("1e-5000");
+  EXPECT_EQ(tiny.value, 0);
+  EXPECT_EQ(tiny.flags, kFloatingPointUnderflow | kFloatingPointInexact);
+  EXPECT_EQ(tiny.threshold, LDBL_TRUE_MIN);
+  floating_point const subnormal = Read("1e-4940");
+  EXPECT_GT(subnormal.value, 0);
+  EXPECT_EQ(subnormal.flags, kFloatingPointUnderflow | kFloatingPointInexact);
+  EXPECT_EQ(Read("0e-5000").flags, 0u);
+  EXPECT_EQ(Read("1e4932").flags, 0u);
+  // An exponent far too long to be a long double still gives an answer.
+  EXPECT_EQ(Read("1e" + std::string(6000, '9')).value, kInfinity);
+  EXPECT_EQ(Read("1e-" + std::string(6000, '9')).value, 0);
+}
+
+TEST(FloatingPointText, WordsForInfinityAndNaN) {
+  EXPECT_EQ(Read("Inf").value, kInfinity);
+  EXPECT_EQ(Read("  + INFINITY  ").value, kInfinity);
+  EXPECT_EQ(Read(" - inf").value, -kInfinity);
+  EXPECT_TRUE(std::isnan(Read(" NaN ").value));
+  EXPECT_EQ(Read("nan").threshold, 1);
+}
+
+TEST(FloatingPointText, AnythingElseIsNotANumber) {
+  for (char const* text : {"",
+                           " ",
+                           "+",
+                           "-",
+                           ".",
+                           " . ",
+                           "e5",
+                           "1e",
+                           "1e+",
+                           "1e -",
+                           "1.2.3",
+                           "1,000",
+                           "0x10",
+                           "1\t2",
+                           "1\n",
+                           "--1",
+                           "+-1",
+                           "1-",
+                           "1e--5",
+                           "1e5e5",
+                           "1e5.0",
+                           "-nan",
+                           "+nan",
+                           "nan1",
+                           "1n",
+                           "infinite",
+                           "in f",
+                           "-",
+                           "\xff",
+                           "1\xe2\x80\x89"
+                           "000"}) {
+    SCOPED_TRACE(text);
+    EXPECT_THROW(Read(text), NotAFloatingPoint);
+  }
+  EXPECT_THROW(Read(std::string("1\0"
+                                "2",
+                                3)),
+               NotAFloatingPoint);
+  EXPECT_THROW(Read(std::string(100000, '1') + "x"), NotAFloatingPoint);
+}
+
+// Values over the whole exponent range with thresholds from none to coarse: what the
+// general form writes reads back within half its last place, and, where that place is
+// well above the resolution, is written again the same.
+TEST(FloatingPointText, WrittenTextReadsBackAtItsSignificance) {
+  std::uint64_t state = 0x9e3779b97f4a7c15u;
+  auto next = [&state] {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return state;
+  };
+  int compared = 0;
+  for (int i = 0; i < 20000; ++i) {
+    long double const mantissa = static_cast<long double>(next() >> 11) / 9007199254740992.0L;
+    int const exponent = static_cast<int>(next() % 9800) - 4900;
+    long double x = (mantissa + 0.1L) * Ten(exponent);
+    if (next() % 2 == 0) x = -x;
+    int const digits = static_cast<int>(next() % 24);
+    long double const t = digits == 23 ? 0 : std::fabs(x) * Ten(-digits);
+    std::string const text = General(x, t);
+    SCOPED_TRACE(text);
+    floating_point const y = Read(text);
+    long double const spacing = std::fabs(x) - std::nextafter(std::fabs(x), 0.0L);
+    ASSERT_LE(std::fabs(y.value - x), 0.5L * y.threshold * 1.001L + 16 * spacing);
+    long double const resolution = std::fabs(y.value) - std::nextafter(std::fabs(y.value), 0.0L);
+    if (y.threshold >= 1024 * resolution) {
+      ASSERT_EQ(General(y.value, y.threshold), text);
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 10000);
+}
+
+}  // namespace
+}  // namespace inspectors
