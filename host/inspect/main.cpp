@@ -173,8 +173,14 @@ int main(int argc, char** argv) {
       case CommandLine::Mode::Version:
         std::cout << "inspect " << INSPECTORS_VERSION << '\n';
         return Exit(ExitStatus::Answered);
-      default:
-        return Exit(Run(line));
+      default: {
+        ExitStatus status = Run(line);
+        if (!std::cout.flush()) {
+          Complain("cannot write to standard output");
+          status = Worse(status, ExitStatus::Failed);
+        }
+        return Exit(status);
+      }
     }
   } catch (std::exception const& e) {
     Complain(std::string("internal error: ") + e.what());
