@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,9 +25,12 @@ struct LoadRange {
   std::size_t references;
 };
 
+// Never destroyed, like the registry: a Library that outlives this library's own
+// static objects (a global in the program) still finds its range when it unloads.
 std::vector<LoadRange>& LoadRanges() {
-  static std::vector<LoadRange> ranges;
-  return ranges;
+  alignas(std::vector<LoadRange>) static unsigned char storage[sizeof(std::vector<LoadRange>)];
+  static std::vector<LoadRange>* const ranges = new (storage) std::vector<LoadRange>();
+  return *ranges;
 }
 
 }  // namespace

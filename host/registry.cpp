@@ -345,12 +345,12 @@ std::string Describe(Registration const& record) {
   switch (record.kind) {
     case Kind::BinaryOperator:
     case Kind::UnaryOperator:
-      text += " " + std::to_string(record.operatorCode);
+      text.append(" ").append(std::to_string(record.operatorCode));
       break;
     case Kind::Cache:
       break;
     default:
-      text += " " + record.name;
+      text.append(" ").append(record.name);
       break;
   }
   return text;

@@ -11,7 +11,10 @@ namespace evaluator {
 namespace {
 
 std::string Quote(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted.append(1, '"').append(text).append(1, '"');
+  return quoted;
 }
 
 char const* OperatorSymbol(BinaryOp op) {

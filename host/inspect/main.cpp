@@ -20,9 +20,6 @@
 #include "host/inspect/output.h"
 #include "host/inspect/runner.h"
 
-#ifndef INSPECTORS_VERSION
-#define INSPECTORS_VERSION "0.1.0"
-#endif
 
 namespace inspect {
 namespace {
