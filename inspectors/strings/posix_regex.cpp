@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define INSPECTORS_REGEXEC_READS_TO_NUL 1
@@ -31,16 +32,17 @@ std::string RegError(int code, regex_t const* regex) {
 
 namespace {
 
-constexpr std::size_t kSaturated = kLargestExpandedPattern + 1;
+// Sizes saturate here, far above any cost allowed, so that squares cannot overflow.
+constexpr std::size_t kCap = std::size_t{1} << 50;
 
 std::size_t SaturatingAdd(std::size_t a, std::size_t b) noexcept {
-  return std::min(kSaturated, a + b);  // both operands are at most kSaturated
+  return std::min(kCap, a + b);  // both operands are at most kCap
 }
 
 std::size_t SaturatingMultiply(std::size_t a, std::size_t b) noexcept {
   if (a == 0 || b == 0) return 0;
-  if (a > kSaturated / b) return kSaturated;
-  return std::min(kSaturated, a * b);
+  if (a > kCap / b) return kCap;
+  return std::min(kCap, a * b);
 }
 
 bool IsDigit(char c) noexcept {
@@ -56,11 +58,16 @@ std::size_t ReadCount(std::string_view text, std::size_t& i) noexcept {
   return n;
 }
 
+struct Interval {
+  std::size_t copies = 0;  // 0: not an interval
+  bool optional = false;   // the minimum is 0
+};
+
 // If an interval "{m}", "{m,}" or "{m,n}" starts at `i` (on the brace), the
-// largest number of copies it asks for, with `i` moved past it; else 0.
-std::size_t ReadInterval(std::string_view text, std::size_t& i) noexcept {
+// number of copies it writes out, with `i` moved past it.
+Interval ReadInterval(std::string_view text, std::size_t& i) noexcept {
   std::size_t j = i + 1;
-  if (j >= text.size() || !IsDigit(text[j])) return 0;
+  if (j >= text.size() || !IsDigit(text[j])) return {};
   std::size_t const low = ReadCount(text, j);
   std::size_t copies = low;
   if (j < text.size() && text[j] == ',') {
@@ -68,9 +75,9 @@ std::size_t ReadInterval(std::string_view text, std::size_t& i) noexcept {
     // An open interval is written out as its minimum followed by a star.
     copies = j < text.size() && IsDigit(text[j]) ? ReadCount(text, j) : SaturatingAdd(low, 1);
   }
-  if (j >= text.size() || text[j] != '}') return 0;
+  if (j >= text.size() || text[j] != '}') return {};
   i = j + 1;
-  return std::max<std::size_t>(copies, 1);
+  return Interval{std::max<std::size_t>(copies, 1), low == 0};
 }
 
 // Moves `i` from the '[' of a bracket expression past its closing ']'.
@@ -90,59 +97,128 @@ void SkipBracket(std::string_view text, std::size_t& i) noexcept {
   if (i < text.size()) ++i;
 }
 
+// A piece of a pattern once written out: its number of atoms, the work its empty
+// paths cost, and whether it can match the empty string.
+struct Piece {
+  std::size_t size = 0;
+  std::size_t emptyPaths = 0;
+  bool nullable = false;
+};
+
+// One group being read: its finished pieces, and the last piece, which a
+// following repetition operator still applies to.
+struct Group {
+  std::size_t size = 0;
+  std::size_t emptyPaths = 0;
+  std::size_t nullableRun = 0;  // atoms of the nullable pieces just before `last`
+  bool alternativeNullable = true;
+  bool nullable = false;
+  std::optional<Piece> last;
+
+  void Commit() noexcept {
+    if (!last) return;
+    size = SaturatingAdd(size, last->size);
+    emptyPaths = SaturatingAdd(emptyPaths, last->emptyPaths);
+    if (last->nullable) {
+      nullableRun = SaturatingAdd(nullableRun, last->size);
+    } else {
+      EndRun();
+      alternativeNullable = false;
+    }
+    last.reset();
+  }
+  // Every atom of a run of nullable pieces reaches every later one by empty paths.
+  void EndRun() noexcept {
+    emptyPaths = SaturatingAdd(emptyPaths, SaturatingMultiply(nullableRun, nullableRun));
+    nullableRun = 0;
+  }
+  void EndAlternative() noexcept {
+    Commit();
+    EndRun();
+    nullable = nullable || alternativeNullable;
+    alternativeNullable = true;
+  }
+  Piece Finish() noexcept {
+    EndAlternative();
+    return Piece{size, emptyPaths, nullable};
+  }
+};
+
 }  // namespace
 
-std::size_t ExpandedPatternSize(std::string_view pattern) noexcept {
-  // One frame per open group: the size so far and the size of the last atom, which
-  // a following repetition applies to.
-  struct Frame {
-    std::size_t total = 0;
-    std::size_t last = 0;
-  };
-  std::vector<Frame> frames(1);
-  auto addAtom = [&](std::size_t size) {
-    frames.back().total = SaturatingAdd(frames.back().total, size);
-    frames.back().last = size;
+std::size_t PatternCost(std::string_view pattern) noexcept {
+  std::vector<Group> groups(1);
+  auto add = [&](Piece piece) {
+    groups.back().Commit();
+    groups.back().last = piece;
   };
   std::size_t i = 0;
   while (i < pattern.size()) {
     char const c = pattern[i];
+    std::optional<Piece>& last = groups.back().last;
     if (c == '(') {
-      frames.emplace_back();
+      groups.back().Commit();
+      groups.emplace_back();
       ++i;
-    } else if (c == ')' && frames.size() > 1) {
-      std::size_t const group = frames.back().total;
-      frames.pop_back();
-      addAtom(std::max<std::size_t>(group, 1));
+    } else if (c == ')' && groups.size() > 1) {
+      Piece group = groups.back().Finish();
+      group.size = std::max<std::size_t>(group.size, 1);
+      groups.pop_back();
+      add(group);
+      ++i;
+    } else if (c == '|') {
+      groups.back().EndAlternative();
+      ++i;
+    } else if ((c == '*' || c == '?') && last) {
+      // A loop or a bypass of empty paths; one around a piece that already has
+      // them multiplies the paths through it.
+      if (last->nullable) {
+        last->emptyPaths =
+            SaturatingAdd(last->emptyPaths, SaturatingMultiply(last->size, last->size));
+      }
+      last->size = SaturatingAdd(last->size, 1);
+      last->nullable = true;
+      ++i;
+    } else if (c == '+' && last) {
+      // Written out as the piece followed by the piece starred: two copies.
+      last->size = SaturatingMultiply(last->size, 2);
+      last->emptyPaths = SaturatingMultiply(last->emptyPaths, 2);
       ++i;
     } else if (c == '{') {
-      std::size_t const copies = ReadInterval(pattern, i);
-      if (copies == 0) {
-        addAtom(1);
+      Interval const interval = ReadInterval(pattern, i);
+      if (interval.copies == 0) {
+        add(Piece{1, 0, false});
         ++i;
-      } else {
-        Frame& f = frames.back();
-        std::size_t const repeated = SaturatingMultiply(f.last, copies);
-        f.total = SaturatingAdd(f.total - std::min(f.total, f.last), repeated);
-        f.last = repeated;
+      } else if (last) {
+        // The copies of a nullable piece form a run, counted once committed.
+        Piece const repeated{SaturatingMultiply(last->size, interval.copies),
+                             SaturatingMultiply(last->emptyPaths, interval.copies),
+                             last->nullable || interval.optional};
+        last = repeated;
       }
-    } else if (c == '*' || c == '+' || c == '?' || c == '|') {
-      ++i;
     } else if (c == '[') {
       SkipBracket(pattern, i);
-      addAtom(1);
+      add(Piece{1, 0, false});
+    } else if (c == '*' || c == '?' || c == '+') {
+      ++i;  // nothing to repeat: an ordinary character or an error
+      add(Piece{1, 0, false});
     } else {
       i += c == '\\' ? 2 : 1;
-      addAtom(1);
+      add(Piece{1, 0, false});
     }
   }
-  std::size_t total = 0;
-  for (Frame const& f : frames) total = SaturatingAdd(total, f.total);
-  return total;
+  while (groups.size() > 1) {
+    Piece const group = groups.back().Finish();
+    groups.pop_back();
+    add(group);
+  }
+  Piece const whole = groups.back().Finish();
+  std::size_t const cost = SaturatingAdd(whole.size, whole.emptyPaths / kEmptyPathsPerAtom);
+  return std::min(cost, kLargestPatternCost + 1);
 }
 
 AutoRegex RegComp(char const* pattern, int cflags) {
-  if (ExpandedPatternSize(pattern) > kLargestExpandedPattern) {
+  if (PatternCost(pattern) > kLargestPatternCost) {
     throw InvalidRegularExpression(REG_ESIZE, RegError(REG_ESIZE, nullptr));
   }
   auto compiled = std::make_unique<AutoRegex::Compiled>();

@@ -73,15 +73,19 @@ class AutoRegex {
   std::unique_ptr<Compiled> compiled_;
 };
 
-// The number of atoms a pattern has once every bounded repetition is written out:
-// "(ab){3}c" has 7. The platform's compiler expands repetitions that way, so nested
-// counts such as "((a{1000}){1000}){1000}" would take it minutes and gigabytes.
-// Counts saturate at kLargestExpandedPattern + 1.
-std::size_t ExpandedPatternSize(std::string_view pattern) noexcept;
-inline constexpr std::size_t kLargestExpandedPattern = 100000;
+// An estimate of the work of compiling a pattern, in atoms. The platform's compiler
+// writes every repetition out ("(ab){3}c" is 7 atoms; "a+", an "a" followed by
+// "a*", is 2) and then follows every path of empty matches: through a run of k
+// pieces that can match nothing it follows about k * k of them, and more through
+// nested stars. Without a bound, "((a{1000}){1000}){1000}" or "(a*){20000}" take it
+// minutes and gigabytes. Costs saturate at kLargestPatternCost + 1.
+std::size_t PatternCost(std::string_view pattern) noexcept;
+inline constexpr std::size_t kLargestPatternCost = 100000;
+// Empty paths are cheaper to follow than atoms are to build, by about this factor.
+inline constexpr std::size_t kEmptyPathsPerAtom = 64;
 
-// Compiles a NUL-terminated pattern. Failure, or a pattern larger than
-// kLargestExpandedPattern once expanded (REG_ESIZE): InvalidRegularExpression.
+// Compiles a NUL-terminated pattern. Failure, or a pattern that would cost more
+// than kLargestPatternCost to compile (REG_ESIZE): InvalidRegularExpression.
 AutoRegex RegComp(char const* pattern, int cflags);
 // Compiles the pattern bytes [begin, end). A NUL byte among them cannot be given
 // to the platform, so such a pattern is refused (InvalidRegularExpression with

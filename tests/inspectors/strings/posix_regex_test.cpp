@@ -11,33 +11,53 @@
 namespace inspectors {
 namespace {
 
-TEST(PosixRegexTest, ExpandedSizeWritesOutBoundedRepetitions) {
-  EXPECT_EQ(ExpandedPatternSize(""), 0u);
-  EXPECT_EQ(ExpandedPatternSize("abc"), 3u);
-  EXPECT_EQ(ExpandedPatternSize("(ab){3}c"), 7u);
-  EXPECT_EQ(ExpandedPatternSize("a{2,5}"), 5u);
-  EXPECT_EQ(ExpandedPatternSize("a{4,}"), 5u);
-  EXPECT_EQ(ExpandedPatternSize("((a{10}){10}){10}"), 1000u);
-  // Only the atom just before an interval is repeated.
-  EXPECT_EQ(ExpandedPatternSize("ab{10}"), 11u);
+TEST(PosixRegexTest, PatternCostWritesOutRepetitions) {
+  EXPECT_EQ(PatternCost(""), 0u);
+  EXPECT_EQ(PatternCost("abc"), 3u);
+  EXPECT_EQ(PatternCost("(ab){3}c"), 7u);
+  EXPECT_EQ(PatternCost("a{2,5}b"), 6u);
+  EXPECT_EQ(PatternCost("a{4,}b"), 6u);
+  EXPECT_EQ(PatternCost("((a{10}){10}){10}"), 1000u);
+  // "+" writes its piece out twice.
+  EXPECT_EQ(PatternCost("a+"), 2u);
+  EXPECT_EQ(PatternCost("(ab)+c"), 5u);
+  EXPECT_EQ(PatternCost("a++++"), 16u);
+  // Only the piece just before an interval is repeated.
+  EXPECT_EQ(PatternCost("ab{10}"), 11u);
   // Braces that do not make an interval, and braces inside brackets or escaped, are
   // single characters.
-  EXPECT_EQ(ExpandedPatternSize("a{x}"), 4u);
-  EXPECT_EQ(ExpandedPatternSize("[{}]{3}"), 3u);
-  EXPECT_EQ(ExpandedPatternSize("[]{]"), 1u);
-  EXPECT_EQ(ExpandedPatternSize("[[:digit:]{]{2}"), 2u);
-  EXPECT_EQ(ExpandedPatternSize("\\{{4}"), 4u);
+  EXPECT_EQ(PatternCost("a{x}"), 4u);
+  EXPECT_EQ(PatternCost("[{}]{3}"), 3u);
+  EXPECT_EQ(PatternCost("[]{]"), 1u);
+  EXPECT_EQ(PatternCost("[[:digit:]{]{2}"), 2u);
+  EXPECT_EQ(PatternCost("\\{{4}"), 4u);
   // Unbalanced parentheses still count what they hold.
-  EXPECT_EQ(ExpandedPatternSize("(ab"), 2u);
-  EXPECT_EQ(ExpandedPatternSize("ab)"), 3u);
+  EXPECT_EQ(PatternCost("(ab"), 2u);
+  EXPECT_EQ(PatternCost("ab)"), 3u);
 }
 
-TEST(PosixRegexTest, ExpandedSizeSaturates) {
-  std::size_t const saturated = kLargestExpandedPattern + 1;
-  EXPECT_EQ(ExpandedPatternSize("((a{1000}){1000}){1000}"), saturated);
-  EXPECT_EQ(ExpandedPatternSize("a{99999999999999999999999}"), saturated);
-  EXPECT_EQ(ExpandedPatternSize("(a{400}){300}"), saturated);
-  EXPECT_EQ(ExpandedPatternSize("(a{300}){300}"), 90000u);
+TEST(PosixRegexTest, PatternCostCountsEmptyPaths) {
+  // A run of k nullable atoms costs about k * k / kEmptyPathsPerAtom more.
+  std::size_t const run = 2000;  // "a*" written out 1000 times: 2 atoms each
+  EXPECT_EQ(PatternCost("a*{1000}"), run + run * run / kEmptyPathsPerAtom);
+  EXPECT_EQ(PatternCost(std::string(1000, 'a') + "*"), 1001u);
+  // A non-nullable atom ends a run: "a*b" repeated is many short runs.
+  EXPECT_LT(PatternCost("(a*b){1000}"), 4000u);
+  EXPECT_GT(PatternCost("(a*b?){1000}"), kLargestPatternCost);
+  // Stars around stars cost more than one star.
+  EXPECT_GT(PatternCost("a**{1000}"), kLargestPatternCost);
+  EXPECT_GT(PatternCost("(a*){20000}"), kLargestPatternCost);
+  EXPECT_GT(PatternCost("a?{20000}"), kLargestPatternCost);
+}
+
+TEST(PosixRegexTest, PatternCostSaturates) {
+  std::size_t const saturated = kLargestPatternCost + 1;
+  EXPECT_EQ(PatternCost("((a{1000}){1000}){1000}"), saturated);
+  EXPECT_EQ(PatternCost("a{99999999999999999999999}"), saturated);
+  EXPECT_EQ(PatternCost("(a{400}){300}"), saturated);
+  EXPECT_EQ(PatternCost("(a{300}){300}"), 90000u);
+  EXPECT_EQ(PatternCost("(a{10}){10}" + std::string(50, '+') + "$"), saturated);
+  EXPECT_EQ(PatternCost("a" + std::string(60, '*') + "{1000}"), saturated);
 }
 
 TEST(PosixRegexTest, CompileFailureCarriesThePlatformMessage) {

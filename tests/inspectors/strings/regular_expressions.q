@@ -87,6 +87,13 @@
 ! InvalidRegularExpression
 > "aaa" contains regex "(a{100}){100}"
 = false
+# So are long runs of pieces that can match nothing, and stars around stars.
+> regex "(a*){20000}"
+! InvalidRegularExpression
+> regex "a**************{1000}"
+! InvalidRegularExpression
+> "aaa" contains regex "(a*){100}b"
+= false
 > "aaa" = regex "a{1,}"
 = true
 
