@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "foundation/ascii.h"
 #include "foundation/exceptions.h"
@@ -12,7 +13,27 @@ namespace inspectors {
 
 namespace {
 
-long double PowerOfTen(long double p) noexcept {
+// powl(10, p) for every integral p from below the smallest subnormal to above the
+// largest long double, computed once on first use; other p are computed each time.
+constexpr int kLeastPower = -4960;
+constexpr int kGreatestPower = 4940;
+
+long double const* PowersOfTen() {
+  static std::vector<long double> const powers = [] {
+    std::vector<long double> table;
+    table.reserve(kGreatestPower - kLeastPower + 1);
+    for (int p = kLeastPower; p <= kGreatestPower; ++p) {
+      table.push_back(std::pow(10.0L, static_cast<long double>(p)));
+    }
+    return table;
+  }();
+  return powers.data();
+}
+
+long double PowerOfTen(long double p) {
+  if (p >= kLeastPower && p <= kGreatestPower && p == std::trunc(p)) {
+    return PowersOfTen()[static_cast<int>(p) - kLeastPower];
+  }
   return std::pow(10.0L, p);
 }
 
@@ -56,7 +77,7 @@ long double LeadingPlace(long double a) noexcept {
 }
 
 // x divided by 10^k. Where 10^k itself is no normal long double, in two steps.
-long double DividedByPowerOfTen(long double x, long double k) noexcept {
+long double DividedByPowerOfTen(long double x, long double k) {
   long double const p = PowerOfTen(k);
   if (std::isnormal(p)) return x / p;
   long double const half = std::trunc(k / 2);
@@ -65,7 +86,7 @@ long double DividedByPowerOfTen(long double x, long double k) noexcept {
 
 // x multiplied by 10^k, the same way. Multiplying by 10^2 is exact where dividing by
 // 10^-2 is not, so that 0.375 scales to 37.5 and rounds to 38.
-long double TimesPowerOfTen(long double x, long double k) noexcept {
+long double TimesPowerOfTen(long double x, long double k) {
   long double const p = PowerOfTen(k);
   if (std::isnormal(p)) return x * p;
   long double const half = std::trunc(k / 2);
