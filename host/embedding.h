@@ -42,22 +42,23 @@ class EVALUATOR_EMBEDDING_API Library {
 struct Value {
   enum class Kind { Boolean, Integer, String, Tuple, Other };
   Kind kind = Kind::Other;
-  std::string type;              // its type name
-  std::string text;              // its "string" form; a tuple's items joined by ", "
-  std::int64_t integer = 0;      // Kind::Integer
-  bool boolean = false;          // Kind::Boolean
-  std::vector<Value> items;      // Kind::Tuple
+  std::string type;          // its type name
+  std::string text;          // its "string" form; a tuple's items joined by ", "
+  std::int64_t integer = 0;  // Kind::Integer
+  bool boolean = false;      // Kind::Boolean
+  std::vector<Value> items;  // Kind::Tuple
 };
 
 struct Error {
   enum class Category {
-    Syntax,   // the text is not a query
-    Type,     // the query does not type-check
-    Failure,  // evaluation failed (an exception, no such object, overflow, ...)
-    Timeout,  // the query ran past its time limit
+    Syntax,     // the text is not a query
+    Type,       // the query does not type-check
+    Failure,    // evaluation failed (an exception, no such object, overflow, ...)
+    Timeout,    // the query ran past its time limit
+    Cancelled,  // CancelRunningQuery stopped it
   };
   Category category = Category::Failure;
-  std::string message;   // one line, without the caret
+  std::string message;     // one line, without the caret
   std::size_t column = 0;  // 1-based column of the offending token; 0 when none
 };
 
@@ -108,9 +109,13 @@ struct PhraseInfo {
   std::string objectType;  // the source of a cast, the left or only operand
   std::string rightType;
   std::string resultType;
-  std::string baseType;       // types only
-  long operatorCode = -1;     // operators only
+  std::string baseType;    // types only
+  long operatorCode = -1;  // operators only
 };
+
+// Asks the query running now, in any session, to stop at its next interruption
+// check; it then ends with a Cancelled error. Safe to call from a signal handler.
+EVALUATOR_EMBEDDING_API void CancelRunningQuery() noexcept;
 
 // Evaluates queries against whatever libraries are loaded.
 class EVALUATOR_EMBEDDING_API Session {

@@ -15,6 +15,8 @@ constexpr Clock::rep kNoDeadline = std::numeric_limits<Clock::rep>::max();
 
 // The deadline as a count of steady-clock ticks; kNoDeadline when none is set.
 std::atomic<Clock::rep> deadlineTicks{kNoDeadline};
+std::atomic<bool> cancellationRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
 }  // namespace
 
@@ -28,7 +30,19 @@ DeadlineScope::~DeadlineScope() {
   deadlineTicks.store(previous_, std::memory_order_relaxed);
 }
 
+void RequestCancellation() noexcept {
+  cancellationRequested.store(true, std::memory_order_relaxed);
+}
+
+void ClearCancellation() noexcept {
+  cancellationRequested.store(false, std::memory_order_relaxed);
+}
+
 void CheckInterruption() {
+  if (cancellationRequested.load(std::memory_order_relaxed)) {
+    ClearCancellation();
+    throw Cancelled();
+  }
   Clock::rep const deadline = deadlineTicks.load(std::memory_order_relaxed);
   if (deadline == kNoDeadline) return;
   if (Clock::now().time_since_epoch().count() >= deadline) throw Interrupted();

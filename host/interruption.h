@@ -14,6 +14,18 @@ class Interrupted : public std::exception {
   char const* what() const noexcept override { return "Interrupted"; }
 };
 
+// A caller asked for the running query to stop (CancelRunningQuery).
+class Cancelled : public Interrupted {
+ public:
+  char const* what() const noexcept override { return "Cancelled"; }
+};
+
+// Asks the running query to stop at its next interruption check. Safe to call from a
+// signal handler.
+void RequestCancellation() noexcept;
+// Withdraws a request that no query has acted on yet.
+void ClearCancellation() noexcept;
+
 // Sets the deadline for its lifetime and restores the previous one (normally none)
 // afterwards. An empty deadline sets none.
 class DeadlineScope {
@@ -27,7 +39,8 @@ class DeadlineScope {
   std::chrono::steady_clock::rep previous_;
 };
 
-// Throws Interrupted once the steady clock has passed the deadline, if one is set.
+// Throws Cancelled when cancellation was requested, and Interrupted once the steady
+// clock has passed the deadline, if one is set.
 void CheckInterruption();
 
 }  // namespace evaluator

@@ -18,6 +18,10 @@
 
 namespace evaluator {
 
+void CancelRunningQuery() noexcept {
+  RequestCancellation();
+}
+
 // ---------------------------------------------------------------------------
 // PreparedQuery
 
@@ -115,6 +119,7 @@ Result Session::Run(PreparedQuery const& query) {
                            *state_->options.timeout);
   }
 
+  ClearCancellation();
   try {
     DeadlineScope scope(deadline);
     ResultCache cache;
@@ -128,11 +133,14 @@ Result Session::Run(PreparedQuery const& query) {
     result.error = Error{Error::Category::Failure, e.what(), e.column()};
   } catch (QueryFailure const& e) {
     result.error = Error{Error::Category::Failure, e.what(), e.column()};
+  } catch (Cancelled const&) {
+    result.error = Error{Error::Category::Cancelled, "the query was cancelled", 0};
   } catch (Interrupted const&) {
     result.error = Error{Error::Category::Timeout, "the query ran past its time limit", 0};
   } catch (std::exception const& e) {
     result.error = Error{Error::Category::Failure, e.what(), 0};
   }
+  ClearCancellation();  // a request that came too late to stop anything
   if (result.error) result.values.clear();
   result.elapsed = std::chrono::steady_clock::now() - start;
   return result;

@@ -4,13 +4,36 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 namespace inspect {
+
 namespace {
+
+void CancelQuery(int) {
+  evaluator::CancelRunningQuery();
+}
+
+// While a query runs, Ctrl-C cancels that query instead of ending the program.
+class CancelOnInterrupt {
+ public:
+  CancelOnInterrupt() {
+    struct sigaction action {};
+    action.sa_handler = &CancelQuery;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous_);
+  }
+  ~CancelOnInterrupt() { sigaction(SIGINT, &previous_, nullptr); }
+  CancelOnInterrupt(CancelOnInterrupt const&) = delete;
+  CancelOnInterrupt& operator=(CancelOnInterrupt const&) = delete;
+
+ private:
+  struct sigaction previous_ {};
+};
 
 constexpr int kHistorySize = 1000;
 
@@ -66,6 +89,7 @@ void RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> co
     if (!query) continue;
     history(past.get(), &event, H_ENTER, std::string(*query).c_str());
     if (!historyName.empty()) history(past.get(), &event, H_SAVE, historyName.c_str());
+    CancelOnInterrupt cancelOnInterrupt;
     runner.Run(*query);
   }
   std::fputc('\n', stdout);

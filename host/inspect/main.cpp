@@ -20,7 +20,6 @@
 #include "host/inspect/output.h"
 #include "host/inspect/runner.h"
 
-
 namespace inspect {
 namespace {
 

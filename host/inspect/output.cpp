@@ -26,6 +26,8 @@ std::string_view CategoryName(Error::Category category) {
       return "failure";
     case Error::Category::Timeout:
       return "timeout";
+    case Error::Category::Cancelled:
+      return "cancelled";
   }
   return "failure";
 }
@@ -184,6 +186,7 @@ std::string ErrorLine(Error const& error, Origin const& origin) {
     case Error::Category::Timeout:
       line += "timed out: ";
       break;
+    case Error::Category::Cancelled:
     case Error::Category::Failure:
       break;
   }

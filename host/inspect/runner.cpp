@@ -14,6 +14,7 @@ ExitStatus StatusOf(evaluator::Result const& result) {
     case evaluator::Error::Category::Timeout:
       return ExitStatus::Timeout;
     case evaluator::Error::Category::Failure:
+    case evaluator::Error::Category::Cancelled:
       break;
   }
   return ExitStatus::Failed;

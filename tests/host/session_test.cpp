@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <new>
+#include <thread>
 
 #include "framework/evaluator.h"
 #include "host/embedding.h"
@@ -110,6 +111,24 @@ TEST_F(SessionTest, TimeoutStopsTheEvaluatorsLoopsAndTheInspectors) {
     EXPECT_EQ(r.error->category, Error::Category::Timeout) << query;
   }
   // The deadline belongs to one query.
+  Result after = session.Evaluate("exists endless numbers");
+  EXPECT_FALSE(after.error);
+}
+
+TEST_F(SessionTest, CancellationStopsTheRunningQueryOnly) {
+  Session session;  // no time limit: only the cancellation can stop these
+  for (char const* query : {"number of endless numbers", "spin"}) {
+    std::thread canceller([] {
+      std::this_thread::sleep_for(50ms);
+      CancelRunningQuery();
+    });
+    Result r = session.Evaluate(query);
+    canceller.join();
+    ASSERT_TRUE(r.error) << query;
+    EXPECT_EQ(r.error->category, Error::Category::Cancelled) << query;
+  }
+  // A request that no query acted on does not stop the next one.
+  CancelRunningQuery();
   Result after = session.Evaluate("exists endless numbers");
   EXPECT_FALSE(after.error);
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,21 +47,34 @@ class Terminal {
   void Type(std::string const& keys) {
     ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
   }
-  // Drains the output and returns the exit status.
+  // Ends input with Ctrl-D, drains the output and returns the exit status. A key that
+  // reaches the terminal while the line editor switches it to raw mode can be taken
+  // by the old mode (the Ctrl-D then shows as "^D" and half-ends a line), so while
+  // the program still runs, Return and Ctrl-D are typed again. After about 20 s
+  // -1 is returned.
   int Finish() {
-    while (ReadSome()) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      Type(attempt == 0 ? "\x04" : "\r\x04");
+      for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+           std::chrono::steady_clock::now() < until;) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+          waited_ = true;
+          while (ReadSome(100)) {
+          }
+          return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        ReadSome(100);
+      }
     }
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    waited_ = true;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return -1;
   }
   std::string const& output() const { return seen_; }
 
  private:
-  bool ReadSome() {
+  bool ReadSome(int milliseconds = 10000) {
     pollfd fd{master_, POLLIN, 0};
-    if (poll(&fd, 1, 10000) <= 0) return false;
+    if (poll(&fd, 1, milliseconds) <= 0) return false;
     char buffer[4096];
     ssize_t n = read(master_, buffer, sizeof buffer);
     if (n <= 0) return false;  // EIO once the child has gone
@@ -90,7 +104,6 @@ TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
     terminal.Type("\"x\" & \"y\"\r");
     ASSERT_TRUE(terminal.WaitFor("xy")) << terminal.output();
     ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-    terminal.Type("\x04");  // end of input
     EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
   }
   std::ifstream history(home / ".inspect_history");
@@ -108,7 +121,6 @@ TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
     terminal.Type("\x10\r");  // Ctrl-P: the previous line
     ASSERT_TRUE(terminal.WaitFor("xy")) << terminal.output();
     ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-    terminal.Type("\x04");
     EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
   }
   std::filesystem::remove_all(home);
