@@ -37,6 +37,11 @@ bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data)
 std::optional<ResultCache::Key> ResultCache::KeyFor(
     Registration const& r, std::initializer_list<ValueBox const*> arguments) {
   if (r.fingerprint == nullptr) return std::nullopt;
+  // Decide before hashing anything: a long string is not worth hashing for a call
+  // that another argument makes uncacheable.
+  for (ValueBox const* argument : arguments) {
+    if (argument != nullptr && !argument->type()->fingerprintable) return std::nullopt;
+  }
   Fingerprinter f;
   for (ValueBox const* argument : arguments) {
     if (argument == nullptr) {

@@ -17,8 +17,20 @@ namespace {
 // Calls into inspectors.
 
 // Inside a catch block: fails the query with the current exception's class name.
+// The failure names the exception's class; an exception that describes itself in
+// other words than its class name (a platform's message, say) adds that description.
 [[noreturn]] void FailWithCurrentException(Node const& node) {
-  throw QueryFailure(CurrentExceptionClassName() + ": " + node.phrase, node.column);
+  std::string name = CurrentExceptionClassName();
+  std::string detail;
+  try {
+    throw;
+  } catch (std::exception const& e) {
+    char const* what = e.what();
+    if (what != nullptr && *what != '\0' && name.find(what) == std::string::npos) detail = what;
+  } catch (...) {
+  }
+  if (!detail.empty()) name.append(" (").append(detail).append(")");
+  throw QueryFailure(name.append(": ").append(node.phrase), node.column);
 }
 
 // Runs `call` to construct a value of `type` in a new box, inside an arena scope

@@ -291,9 +291,9 @@ TEST_F(StreamsTest, MissingValues) {
   EXPECT_EQ(Run("(1; 2; 3; 4) whose (not (half of it = 1))"), Texts{"4"});
 }
 
-TEST_F(StreamsTest, OtherExceptionsFailWithTheirClassName) {
-  EXPECT_EQ(Failure("1 + broken of 1"), "std::runtime_error: broken of 1");
-  EXPECT_EQ(Failure("exists broken of 1"), "std::runtime_error: broken of 1");
+TEST_F(StreamsTest, OtherExceptionsFailWithTheirClassNameAndDescription) {
+  EXPECT_EQ(Failure("1 + broken of 1"), "std::runtime_error (broken): broken of 1");
+  EXPECT_EQ(Failure("exists broken of 1"), "std::runtime_error (broken): broken of 1");
 }
 
 TEST_F(StreamsTest, NearestBaseWins) {

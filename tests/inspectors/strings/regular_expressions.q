@@ -74,6 +74,7 @@
 # A pattern that does not compile is an error, not a false relation.
 > regex "("
 ! InvalidRegularExpression
+! Unmatched ( or \(
 > "abc" contains regex "a("
 ! InvalidRegularExpression
 > exists regex "[z-a]"
