@@ -145,7 +145,12 @@ bool HasNonzeroDigit(ConstData text) noexcept {
 }  // namespace
 
 long double LastSignificantDigit(long double x, long double t) {
-  return std::floor(std::log10(EffectiveThreshold(x, t) / 0.95L));
+  long double const m = EffectiveThreshold(x, t);
+  long double const widened = m / 0.95L;
+  if (std::isfinite(widened)) return std::floor(std::log10(widened));
+  // Within 5 % of the largest long double the widened threshold is no long double; a
+  // tenth of it is, and its logarithm is one less.
+  return std::floor(std::log10(m / 9.5L)) + 1;
 }
 
 long double PutDigits(Buffer& out, long double x, long double hi, long double lo) {

@@ -45,6 +45,11 @@ TEST(FloatingPointText, LastSignificantPlaceCountsFivePercentBelowAPowerAsThatPo
   EXPECT_EQ(LastSignificantDigit(1.0L, -5.0L), -20);
   EXPECT_EQ(LastSignificantDigit(1.0L, kNaN), -20);
   EXPECT_EQ(LastSignificantDigit(0.0L, 0.0L), -4951);
+  // At the top of the range, where the threshold widened by 5 % is no long double.
+  EXPECT_EQ(LastSignificantDigit(1.0L, 9.4e4931L), 4931);
+  EXPECT_EQ(LastSignificantDigit(1.0L, 1e4932L), 4932);
+  EXPECT_EQ(LastSignificantDigit(1.0L, LDBL_MAX * 0.96L), 4932);
+  EXPECT_EQ(LastSignificantDigit(1.0L, LDBL_MAX), 4932);
 }
 
 TEST(FloatingPointText, DigitsOfThePlacesAskedForAndTheRemainder) {
@@ -116,6 +121,33 @@ TEST(FloatingPointText, GeneralFormChoosesTheNotationThatKeepsThePlace) {
   EXPECT_EQ(General(3, 1000.0L * 0.96L), "0e+3");
   EXPECT_EQ(General(0.3L, 1), "0");
   EXPECT_EQ(General(-kInfinity, 0), "-infinity");
+}
+
+// A threshold far above the value, up to the largest long double: the text states the
+// threshold's place, whatever the value's own place, and reads back to within half of it.
+TEST(FloatingPointText, GeneralFormKeepsTheHugeThresholdOfATinyValue) {
+  struct Case {
+    long double value;
+    long double threshold;
+    char const* text;
+  };
+  for (Case const& c : {
+           Case{9.19720743848308687033e-2529L, 1.18100299911343479132e+4932L, "0e+4932"},
+           Case{3, Ten(4000), "0e+4000"},
+           Case{-3e-4000L, Ten(4000), "-0e+4000"},
+           Case{LDBL_TRUE_MIN, LDBL_MAX, "0e+4932"},
+           Case{Ten(-100), LDBL_MAX * 0.96L, "0e+4932"},
+           Case{Ten(-100), 9.4e4931L, "0e+4931"},
+           Case{-0.0L, LDBL_MAX, "-0e+4932"},
+           Case{6e4931L, LDBL_MAX, "1e+4932"},
+           Case{LDBL_MAX, LDBL_MAX, "1e+4932"},
+       }) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(General(c.value, c.threshold), c.text);
+    floating_point const y = Read(c.text);
+    EXPECT_LE(std::fabs(y.value - c.value), 0.5L * y.threshold);
+    EXPECT_EQ(General(y.value, y.threshold), c.text);
+  }
 }
 
 TEST(FloatingPointText, ReadingGivesTheThresholdOfTheLastDigit) {
