@@ -44,10 +44,13 @@ long double Resolution(long double x) noexcept {
 }
 
 // The threshold, but never finer than the resolution of x; a NaN threshold (even a
-// signalling one, which fmax would pass on) counts as none.
+// signalling one, which fmax would pass on) counts as none. An infinite threshold counts
+// as the largest long double: no text can state a coarser place than that one's, and a
+// finite threshold scales with the value as an infinite one would not.
 long double EffectiveThreshold(long double x, long double t) noexcept {
   long double const u = Resolution(x);
-  return std::isnan(t) ? u : std::fmax(t, u);
+  if (std::isnan(t)) return u;
+  return std::fmax(std::fmin(t, std::numeric_limits<long double>::max()), u);
 }
 
 bool IsDecimalDigit(byte b) noexcept {
@@ -216,9 +219,6 @@ FloatingPointText ScientificNotation(long double x, long double t) {
   long double const a = std::fabs(x);
   long double exponent = LastSignificantDigit(a, t);
   if (a > 0) exponent = std::max(exponent, std::floor(std::log10(a)));
-  // An infinite threshold leaves nothing significant: the exponent is then the
-  // value's leading place, so that the exponent can be written at all.
-  if (!std::isfinite(exponent)) exponent = a > 0 ? std::floor(std::log10(a)) : 0;
   // The mantissa is significant to the threshold, or to the resolution of x where that
   // is coarser, scaled with it: a threshold of 0 scaled to a mantissa of 0 would ask for
   // digits down to the smallest subnormal.

@@ -18,7 +18,8 @@ using FloatingPointText = USAsciiStringOfCapacity<kFloatingPointTextCapacity>;
 
 // The power of ten of the last significant digit of x with threshold t. The threshold
 // never counts as finer than the spacing of long doubles at x, and one within 5 % below
-// a power of ten counts as that power (0.0096 gives -2).
+// a power of ten counts as that power (0.0096 gives -2). An infinite threshold counts as
+// the largest long double, so the place is at most 4932, the largest a text can state.
 long double LastSignificantDigit(long double x, long double t);
 
 // Writes the decimal digits of x for the places hi down to lo and returns what is left

@@ -315,10 +315,12 @@
 = 0.50000000000000000000
 > floating point "1e-4000" * floating point "1e-4000"
 = 0e-4951
+# A place beyond the long double range is written at the highest place there is, so
+# that the text reads back no more significant than the value was.
 > significance place 5000 of floating point "3"
-= 0
+= 0e+4932
 > significance place 5000 of floating point "3" as scientific notation
-= 0
+= 0e+4932
 
 # The copy forms.
 > floating point of floating point "2.50" as string

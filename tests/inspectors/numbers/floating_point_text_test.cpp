@@ -50,6 +50,9 @@ TEST(FloatingPointText, LastSignificantPlaceCountsFivePercentBelowAPowerAsThatPo
   EXPECT_EQ(LastSignificantDigit(1.0L, 1e4932L), 4932);
   EXPECT_EQ(LastSignificantDigit(1.0L, LDBL_MAX * 0.96L), 4932);
   EXPECT_EQ(LastSignificantDigit(1.0L, LDBL_MAX), 4932);
+  // An infinite threshold: no place above the largest power of ten.
+  EXPECT_EQ(LastSignificantDigit(-LDBL_MAX, kInfinity), 4932);
+  EXPECT_EQ(LastSignificantDigit(0.0L, kInfinity), 4932);
 }
 
 TEST(FloatingPointText, DigitsOfThePlacesAskedForAndTheRemainder) {
@@ -106,7 +109,8 @@ TEST(FloatingPointText, ScientificNotationWritesTheMantissaAndThePower) {
   EXPECT_EQ(Scientific(kNaN, 1), "NaN");
   // Thresholds of 0 and of infinity, and subnormal powers of ten.
   EXPECT_EQ(Scientific(0, 0), "0e-4951");
-  EXPECT_EQ(Scientific(300, kInfinity), "0e+2");
+  EXPECT_EQ(Scientific(300, kInfinity), "0e+4932");
+  EXPECT_EQ(Scientific(LDBL_MAX, kInfinity), "1e+4932");
   EXPECT_EQ(Scientific(LDBL_TRUE_MIN, 0), "4e-4951");
 }
 
@@ -123,7 +127,7 @@ TEST(FloatingPointText, GeneralFormChoosesTheNotationThatKeepsThePlace) {
   EXPECT_EQ(General(-kInfinity, 0), "-infinity");
 }
 
-// A threshold far above the value, up to the largest long double: the text states the
+// A threshold far above the value, up to the largest long double and infinity: the text states the
 // threshold's place, whatever the value's own place, and reads back to within half of it.
 TEST(FloatingPointText, GeneralFormKeepsTheHugeThresholdOfATinyValue) {
   struct Case {
@@ -141,6 +145,12 @@ TEST(FloatingPointText, GeneralFormKeepsTheHugeThresholdOfATinyValue) {
            Case{-0.0L, LDBL_MAX, "-0e+4932"},
            Case{6e4931L, LDBL_MAX, "1e+4932"},
            Case{LDBL_MAX, LDBL_MAX, "1e+4932"},
+           Case{3, kInfinity, "0e+4932"},
+           Case{300, kInfinity, "0e+4932"},
+           Case{-0.0L, kInfinity, "-0e+4932"},
+           Case{Ten(-3000), kInfinity, "0e+4932"},
+           Case{-Ten(4932), kInfinity, "-1e+4932"},
+           Case{LDBL_MAX, kInfinity, "1e+4932"},
        }) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(General(c.value, c.threshold), c.text);
@@ -148,6 +158,10 @@ TEST(FloatingPointText, GeneralFormKeepsTheHugeThresholdOfATinyValue) {
     EXPECT_LE(std::fabs(y.value - c.value), 0.5L * y.threshold);
     EXPECT_EQ(General(y.value, y.threshold), c.text);
   }
+  // "0e+4933" states a place no long double reaches; it is written at the largest one.
+  floating_point const beyond = Read("0e+4933");
+  EXPECT_EQ(beyond.threshold, kInfinity);
+  EXPECT_EQ(General(beyond.value, beyond.threshold), "0e+4932");
 }
 
 TEST(FloatingPointText, ReadingGivesTheThresholdOfTheLastDigit) {
