@@ -41,14 +41,14 @@ html_rope WriteElement(ConstData tag, ConstData attributes, std::uint64_t conten
   return MakeHTMLRope(nullptr, ConstData(first, out), nullptr);
 }
 
-// The tag name and the attribute text of a specification.
-struct TagSpecification {
+// The tag name and the attribute text of a description.
+struct TagDescription {
   ConstData tag;
   ConstData attributes;
 };
 
-TagSpecification Split(inspector_string const& specification) {
-  ConstData const text = AsConstData(specification);
+TagDescription Split(inspector_string const& description) {
+  ConstData const text = AsConstData(description);
   ByteSet const& whiteSpace = Ascii::WhiteSpace();
   for (std::size_t i = 0; i < text.Length(); ++i) {
     if (whiteSpace.Contains(text[i])) return {text.Head(i), text.Tail(i + 1)};
@@ -89,14 +89,14 @@ html_rope MakeEmptyHTMLTag(ConstData tag, ConstData attributes) {
   return MakeHTMLRope(nullptr, ConstData(first, out), nullptr);
 }
 
-html_rope HTMLTagOfString(inspector_string const& specification, Of,
+html_rope HTMLTagOfString(inspector_string const& description, Of,
                           inspector_string const& content) {
-  TagSpecification const s = Split(specification);
+  TagDescription const s = Split(description);
   return MakeTaggedText(s.tag, s.attributes, AsConstData(content));
 }
 
-html_rope HTMLTagOfHTML(inspector_string const& specification, Of, html_rope const& content) {
-  TagSpecification const s = Split(specification);
+html_rope HTMLTagOfHTML(inspector_string const& description, Of, html_rope const& content) {
+  TagDescription const s = Split(description);
   return MakeTaggedHTML(s.tag, s.attributes, content);
 }
 
