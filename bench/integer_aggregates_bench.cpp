@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/embedding.h"
+#include "bench/query_loop.h"
 
 namespace {
 
@@ -32,29 +32,13 @@ std::string Signs(std::int64_t n) {
   return list + ")";
 }
 
-struct Loaded {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  evaluator::Session session;
-};
-
 // Runs the prepared query over a list of state.range(0) integers; the list is parsed
 // once, outside the timing.
 void RunOverList(benchmark::State& state, std::string const& aggregate,
                  std::string (*list)(std::int64_t) = &Alternating) {
-  Loaded loaded;
-  auto prepared = loaded.session.Prepare(aggregate + " of " + list(state.range(0)));
-  if (prepared.error()) {
-    state.SkipWithError(("cannot prepare: " + prepared.error()->message).c_str());
+  if (!bench::TimePreparedQuery(state, aggregate + " of " + list(state.range(0)),
+                                /*oneValue=*/true)) {
     return;
-  }
-  auto const first = loaded.session.Run(prepared);
-  if (first.error || first.values.size() != 1) {
-    state.SkipWithError("the aggregate gave no single value");
-    return;
-  }
-  for (auto _ : state) {
-    auto result = loaded.session.Run(prepared);
-    benchmark::DoNotOptimize(result);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -88,18 +72,12 @@ BENCHMARK(BM_StandardDeviationOfLongList)->Arg(10000)->Unit(benchmark::kMicrosec
 // A plural produced by an iterated property rather than a literal list: the positions
 // of the 64 one bits of each of 1000 sets.
 void BM_SumOfOneBitsOfManySets(benchmark::State& state) {
-  Loaded loaded;
   std::string sets = "(";
   for (int i = 0; i < 1000; ++i) sets += i == 0 ? "-1" : "; -1";
   sets += ")";
-  auto prepared = loaded.session.Prepare("sum of one bits of (" + sets + " as bit set)");
-  if (prepared.error()) {
-    state.SkipWithError(("cannot prepare: " + prepared.error()->message).c_str());
+  if (!bench::TimePreparedQuery(state, "sum of one bits of (" + sets + " as bit set)",
+                                /*oneValue=*/true)) {
     return;
-  }
-  for (auto _ : state) {
-    auto result = loaded.session.Run(prepared);
-    benchmark::DoNotOptimize(result);
   }
   state.SetItemsProcessed(state.iterations() * 64000);
 }

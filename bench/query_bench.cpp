@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "host/embedding.h"
+#include "bench/query_loop.h"
 
 namespace {
 
@@ -20,15 +20,8 @@ std::string BitSetQuery() {
          std::string(32, '1') + "\" + bit 63)";
 }
 
-// Each benchmark loads the library for itself, so that the start-up benchmark always sees
-// an unloaded library.
-struct Loaded {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  evaluator::Session session;
-};
-
 void Prepare(benchmark::State& state, std::string const& query) {
-  Loaded loaded;
+  bench::LoadedSession loaded;
   auto check = loaded.session.Prepare(query);
   if (check.error()) {
     state.SkipWithError(("cannot prepare: " + check.error()->message).c_str());
@@ -41,21 +34,7 @@ void Prepare(benchmark::State& state, std::string const& query) {
 }
 
 void Run(benchmark::State& state, std::string const& query) {
-  Loaded loaded;
-  auto prepared = loaded.session.Prepare(query);
-  if (prepared.error()) {
-    state.SkipWithError(("cannot prepare: " + prepared.error()->message).c_str());
-    return;
-  }
-  auto first = loaded.session.Run(prepared);
-  if (first.error) {
-    state.SkipWithError(("cannot run: " + first.error->message).c_str());
-    return;
-  }
-  for (auto _ : state) {
-    auto result = loaded.session.Run(prepared);
-    benchmark::DoNotOptimize(result);
-  }
+  bench::TimePreparedQuery(state, query);
 }
 
 void BM_PrepareTypicalQuery(benchmark::State& state) {

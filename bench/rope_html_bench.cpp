@@ -10,22 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding.h"
+#include "bench/query_loop.h"
 
 namespace {
 
+using bench::RandomLetters;
+
 constexpr int kPieces = 8;
-
-struct Loaded {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  evaluator::Session session;
-};
-
-std::string RandomLetters(std::mt19937& random, std::size_t n) {
-  std::string s(n, ' ');
-  for (char& c : s) c = static_cast<char>('a' + random() % 26);
-  return s;
-}
 
 // A text of `length` random letters cut into kPieces pieces, and a pattern of
 // `patternLength` random letters that does not occur in it.
@@ -53,21 +44,7 @@ struct SearchCase {
 };
 
 void RunQuery(benchmark::State& state, std::string const& query, std::size_t bytes) {
-  Loaded loaded;
-  auto prepared = loaded.session.Prepare(query);
-  if (prepared.error()) {
-    state.SkipWithError(("cannot prepare: " + prepared.error()->message).c_str());
-    return;
-  }
-  auto first = loaded.session.Run(prepared);
-  if (first.error) {
-    state.SkipWithError(("cannot run: " + first.error->message).c_str());
-    return;
-  }
-  for (auto _ : state) {
-    auto result = loaded.session.Run(prepared);
-    benchmark::DoNotOptimize(result);
-  }
+  if (!bench::TimePreparedQuery(state, query)) return;
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
 }
 

@@ -11,20 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding.h"
+#include "bench/query_loop.h"
 
 namespace {
 
-struct Loaded {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  evaluator::Session session;
-};
-
-std::string RandomLetters(std::mt19937& random, std::size_t n) {
-  std::string s(n, ' ');
-  for (char& c : s) c = static_cast<char>('a' + random() % 26);
-  return s;
-}
+using bench::RandomLetters;
 
 constexpr std::size_t kHaystackLength = 1 << 20;
 
@@ -43,21 +34,7 @@ struct SearchCase {
 };
 
 void RunQuery(benchmark::State& state, std::string const& query, std::size_t bytes) {
-  Loaded loaded;
-  auto prepared = loaded.session.Prepare(query);
-  if (prepared.error()) {
-    state.SkipWithError(("cannot prepare: " + prepared.error()->message).c_str());
-    return;
-  }
-  auto first = loaded.session.Run(prepared);
-  if (first.error || first.values.size() != 1) {
-    state.SkipWithError("the query did not give one value");
-    return;
-  }
-  for (auto _ : state) {
-    auto result = loaded.session.Run(prepared);
-    benchmark::DoNotOptimize(result);
-  }
+  if (!bench::TimePreparedQuery(state, query, /*oneValue=*/true)) return;
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
 }
 
