@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace MacintoshPlatform {
 

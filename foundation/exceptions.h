@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "foundation/debugging.h"
+#include "framework/contract/evaluator.h"
 
 #define INSPECTORS_EXPORT __attribute__((visibility("default")))
 
@@ -24,8 +25,8 @@ class INSPECTORS_EXPORT DebuggableException : public std::exception,
   char const* what() const noexcept override;
 };
 
-// Lookup.
-class INSPECTORS_EXPORT NoSuchObject : public DebuggableException {};
+// Lookup: no value. The evaluator recognises it by its contract base, NoValue.
+class INSPECTORS_EXPORT NoSuchObject : public DebuggableException, public NoValue {};
 
 // Data, strings and numerals.
 class INSPECTORS_EXPORT DataOverflow : public DebuggableException {};

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "foundation/const_data.h"
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace inspectors {
 

@@ -3,7 +3,7 @@
 // of the machine and is never cached.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace inspectors {
 

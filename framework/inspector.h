@@ -4,7 +4,7 @@
 #include "foundation/exceptions.h"
 #include "framework/aggregate.h"
 #include "framework/bundles.h"
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/fingerprint.h"
 #include "framework/iterated_property.h"
 #include "framework/operator.h"

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/type.h"
 
 namespace inspectors {

@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/type_name.h"
 
 namespace inspectors {

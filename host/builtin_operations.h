@@ -10,17 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "host/registry.h"
 
 namespace evaluator {
-
-// Thrown by an evaluator operation that has no value for its operands (text that
-// is not a number, cast to integer); treated like the library's "no such object".
-class NoValue : public std::exception {
- public:
-  char const* what() const noexcept override { return "NoValue"; }
-};
 
 // The evaluator's own derived type: what "unique values" of integers yields.
 inline constexpr char kIntegerWithMultiplicity[] = "integer with multiplicity";

@@ -2,7 +2,7 @@
 // the SHA-1 digest of a file and the machine's cryptographic (FIPS) mode.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 

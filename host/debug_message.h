@@ -1,4 +1,4 @@
-// Diagnostics: DebugMessage lines (framework/evaluator.h) reach standard error
+// Diagnostics: DebugMessage lines (framework/contract/evaluator.h) reach standard error
 // only while they are switched on.
 #pragma once
 

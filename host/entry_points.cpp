@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "host/registry.h"
 
 namespace {

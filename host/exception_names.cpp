@@ -7,6 +7,8 @@
 #include <string_view>
 #include <typeinfo>
 
+#include "framework/contract/evaluator.h"
+
 namespace evaluator {
 
 namespace {
@@ -36,8 +38,6 @@ std::string CurrentExceptionClassName() {
   return name;
 }
 
-bool CurrentExceptionIsNoSuchObject() {
-  return DemangledCurrentExceptionName() == "inspectors::NoSuchObject";
-}
-
 }  // namespace evaluator
+
+NoValue::~NoValue() = default;

@@ -11,9 +11,4 @@ namespace evaluator {
 // "std::runtime_error"). "" when no exception is being handled.
 std::string CurrentExceptionClassName();
 
-// Inside a catch block: whether the current exception is the inspector library's
-// "no such object" (inspectors::NoSuchObject), recognised by its name since the
-// evaluator never sees the library's headers.
-bool CurrentExceptionIsNoSuchObject();
-
 }  // namespace evaluator

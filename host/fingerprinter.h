@@ -9,7 +9,7 @@
 #define XXH_STATIC_LINKING_ONLY
 #include <xxhash.h>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 
@@ -30,7 +30,7 @@ struct std::hash<evaluator::FingerprintDigest> {
   }
 };
 
-// Declared in framework/evaluator.h; the library only appends to it. Every append
+// Declared in framework/contract/evaluator.h; the library only appends to it. Every append
 // is framed (a kind tag, and a length where the size varies) so that different
 // sequences of appends do not produce the same stream of bytes.
 class Fingerprinter {

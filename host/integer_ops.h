@@ -1,10 +1,10 @@
-// The evaluator's checked integer arithmetic (declared in framework/evaluator.h)
+// The evaluator's checked integer arithmetic (declared in framework/contract/evaluator.h)
 // and the failure of parsing text as an integer.
 #pragma once
 
 #include <exception>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 

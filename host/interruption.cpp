@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 

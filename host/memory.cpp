@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <mutex>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 

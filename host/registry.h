@@ -1,7 +1,7 @@
 // The evaluator's registry: every type, property, cast, operator and cache that a
 // loaded library has registered, indexed for lookup by name and operand types.
 //
-// Registration entry points (framework/evaluator.h) add records here; the matching
+// Registration entry points (framework/contract/evaluator.h) add records here; the matching
 // Unregister_* calls remove exactly the record of that block. The registry is
 // process-wide because a library's static registration objects register while it is
 // being loaded, before any caller could hand them a registry of its own.
@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 

@@ -29,7 +29,6 @@ std::optional<std::string> CastText(Registration const& cast, void const* data) 
   } catch (NoValue const&) {
     return std::nullopt;
   } catch (...) {
-    if (CurrentExceptionIsNoSuchObject()) return std::nullopt;
     throw QueryFailure(
         CurrentExceptionClassName() + ": the string form of a \"" + cast.objectType + "\"", 0);
   }

@@ -35,7 +35,7 @@ namespace {
 
 // Runs `call` to construct a value of `type` in a new box, inside an arena scope
 // whose memory goes to that value. Returns null when the call yields no value
-// (false, the library's "no such object", or NoValue); the memory such a call
+// (false, or the contract's NoValue); the memory such a call
 // allocated goes to `state`, when there is one. Any other exception fails the query.
 template <class Call>
 ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&& call) {
@@ -49,8 +49,7 @@ ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&
   } catch (NoValue const&) {
     yielded = false;
   } catch (...) {
-    if (!CurrentExceptionIsNoSuchObject()) FailWithCurrentException(node);
-    yielded = false;
+    FailWithCurrentException(node);
   }
   if (!yielded) {
     if (state != nullptr && box->arena()) state->Keep(std::move(box->arena()));

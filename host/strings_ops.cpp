@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 boolean StartsWith(inspector_string const& text, inspector_string const& prefix) {
   if (prefix.length == 0) return true;

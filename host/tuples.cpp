@@ -1,6 +1,6 @@
 #include "host/tuples.h"
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace evaluator {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "host/memory.h"
 
 namespace evaluator {

@@ -1,7 +1,7 @@
 // "conjunction" and "disjunction" of a sequence of booleans.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

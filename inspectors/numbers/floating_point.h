@@ -12,7 +12,7 @@
 #include <cfloat>
 #include <cstdint>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

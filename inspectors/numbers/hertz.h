@@ -2,7 +2,7 @@
 // of the evaluator's integers and a text form.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

@@ -1,7 +1,7 @@
 // Hexadecimal text: integers and byte strings to and from hexadecimal digits.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace inspectors {
 

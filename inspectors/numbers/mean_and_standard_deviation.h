@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 #include "inspectors/numbers/floating_point.h"
 

@@ -1,7 +1,7 @@
 // "numeric value": the first run of decimal digits in a text, as an integer.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

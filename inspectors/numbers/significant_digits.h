@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "inspectors/numbers/hertz.h"
 
 namespace inspectors {

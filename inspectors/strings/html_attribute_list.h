@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "foundation/const_data.h"
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 #include "inspectors/strings/html_text.h"
 

@@ -3,7 +3,7 @@
 // elements. Strings are escaped, whether elements or delimiters.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 #include "inspectors/strings/html_text.h"
 

@@ -11,7 +11,7 @@
 #include "foundation/const_data.h"
 #include "foundation/exceptions.h"
 #include "foundation/inspector_string_copy.h"
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 #include "inspectors/strings/html_attribute_list.h"
 #include "inspectors/strings/html_text.h"

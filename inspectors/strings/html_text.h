@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "foundation/const_data.h"
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "inspectors/strings/rope.h"
 
 namespace inspectors {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 #include "inspectors/strings/regular_expressions.h"
 #include "inspectors/strings/substring.h"

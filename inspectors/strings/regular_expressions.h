@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "inspectors/strings/posix_regex.h"
 
 namespace inspectors {

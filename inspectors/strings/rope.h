@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "foundation/const_data.h"
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

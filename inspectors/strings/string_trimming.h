@@ -2,7 +2,7 @@
 // of a string. The results are ranges of the argument's bytes.
 #pragma once
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace inspectors {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {

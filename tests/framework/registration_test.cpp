@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "host/embedding.h"
 #include "host/exception_names.h"
 #include "host/registry.h"
@@ -87,9 +87,7 @@ std::vector<std::int64_t> Iterate(Registration const& r, void const* parameter,
       r.next(&element, parameter, object, state.data(), r.context);
       values.push_back(element.get());
     }
-  } catch (...) {
-    EXPECT_TRUE(evaluator::CurrentExceptionIsNoSuchObject())
-        << evaluator::CurrentExceptionClassName();
+  } catch (NoValue const&) {
   }
   r.destroyState(state.data());
   return values;
@@ -101,9 +99,7 @@ bool Yields(PropertyGetter getter, Result* result, void const* parameter, void c
             void* state, void const* context) {
   try {
     return getter(result, parameter, object, state, context);
-  } catch (...) {
-    EXPECT_TRUE(evaluator::CurrentExceptionIsNoSuchObject())
-        << evaluator::CurrentExceptionClassName();
+  } catch (NoValue const&) {
     return false;
   }
 }
@@ -280,20 +276,16 @@ TEST_F(ProbeModule, ExceptionsPassThroughUnchanged) {
   try {
     failing.getter(&result, nullptr, &p, nullptr, failing.context);
     ADD_FAILURE() << "no exception";
+  } catch (NoValue const&) {
+    ADD_FAILURE() << "a failure seen as no value";
   } catch (...) {
     EXPECT_EQ(evaluator::CurrentExceptionClassName(), "ProbeFailure");
-    EXPECT_FALSE(evaluator::CurrentExceptionIsNoSuchObject());
   }
   EXPECT_EQ(result.value, 77);
 
   integer const minusOne(-1);
   Registration const& probe = PropertyNamed("probe");
-  try {
-    probe.getter(&result, &minusOne, nullptr, nullptr, probe.context);
-    ADD_FAILURE() << "no exception";
-  } catch (...) {
-    EXPECT_TRUE(evaluator::CurrentExceptionIsNoSuchObject());
-  }
+  EXPECT_THROW(probe.getter(&result, &minusOne, nullptr, nullptr, probe.context), NoValue);
 }
 
 TEST_F(ProbeModule, CastsAndOperatorsCarryCodesAndTypes) {

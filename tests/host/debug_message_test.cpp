@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace {
 

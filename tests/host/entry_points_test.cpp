@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "host/registry.h"
 
 namespace {

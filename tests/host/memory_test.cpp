@@ -6,7 +6,7 @@
 #include <cstring>
 #include <set>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <new>
 #include <thread>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 #include "host/embedding.h"
 
 namespace evaluator {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/evaluator.h"
+#include "framework/contract/evaluator.h"
 
 namespace {
 

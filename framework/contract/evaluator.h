@@ -55,6 +55,19 @@ struct inspector_string {
   static char const* TypeName() noexcept { return "string"; }
 };
 
+// "No value": what an inspector throws when it has no value for its arguments, and
+// what ends a sequence of iterated or aggregated values. The library's own class for
+// it (NoSuchObject) derives from this one, so the evaluator recognises a missing
+// value with one typed catch of `NoValue const&`, whatever else the object is. Every
+// other exception that reaches the evaluator means that evaluation failed.
+class EVALUATOR_API NoValue {
+ public:
+  NoValue() noexcept = default;
+  NoValue(NoValue const&) noexcept = default;
+  NoValue& operator=(NoValue const&) noexcept = default;
+  virtual ~NoValue();
+};
+
 // Failures of the evaluator's own arithmetic.
 class IntegerOverflow : public std::exception {
  public:
