@@ -4,122 +4,56 @@
 // NextInitial while values come); for each element, First and then Next while values
 // come; final phase (FirstFinal, then NextFinal while values come); destroy the
 // state. A call yields a value when it returns true; returning false or throwing
-// NoSuchObject yields none.
+// NoSuchObject yields none. Prop registers aggregators of both styles.
+//
+// The standard aggregators below order their values by an `Order`, a comparison
+// object that defaults to T's operator<; a type whose operator< is no strict weak
+// order (floating point, with its NaNs) gives its own.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 
 #include "foundation/exceptions.h"
-#include "framework/iterated_property.h"
 #include "framework/type.h"
 
 namespace inspectors {
 
-// Getters for the member functions without arguments (slots FirstInitial,
-// NextInitial, FirstFinal, NextFinal).
-template <class A, class R>
-struct AggregatorBasics {
-  using Member = R (A::*)();
-  template <std::size_t Index>
-  static bool Get(void* result, void const*, void const*, void* state, void const* context) {
-    if (result == nullptr) return true;
-    auto const m = PropertyRegistrationObject::From(context).Member<Member>(Index);
-    ConstructResult<R>(result, [&] { return (static_cast<A*>(state)->*m)(); });
-    return true;
-  }
-  static constexpr PropertyGetter FirstInitial = &Get<kFirstInitial>;
-  static constexpr PropertyGetter NextInitial = &Get<kNextInitial>;
-  static constexpr PropertyGetter FirstFinal = &Get<kFirstFinal>;
-  static constexpr PropertyGetter NextFinal = &Get<kNextFinal>;
-};
-
-// Yields nothing.
-inline bool GenericNullGetter(void*, void const*, void const*, void*, void const*) {
-  return false;
-}
-
-// The simple aggregator style: Initialize() in the FirstInitial slot and
-// Aggregate(...) in the First slot, both yielding nothing.
-template <class A>
-struct SimpleAggregator {
-  using Member = void (A::*)();
-  static bool Initialize(void*, void const*, void const*, void* state, void const* context) {
-    auto const m = PropertyRegistrationObject::From(context).Member<Member>(kFirstInitial);
-    (static_cast<A*>(state)->*m)();
-    return false;
-  }
-};
-
-template <class A, class O>
-struct SimpleAggregatorOfObject {
-  using Member = void (A::*)(Of, O const&);
-  static bool Aggregate(void*, void const*, void const* object, void* state, void const* context) {
-    auto const m = PropertyRegistrationObject::From(context).Member<Member>(kFirst);
-    (static_cast<A*>(state)->*m)(Of{}, *static_cast<O const*>(object));
-    return false;
-  }
-};
-
-template <class A, class P, class O>
-struct SimpleAggregatorByIndexOfObject {
-  using Member = void (A::*)(P const&, Of, O const&);
-  static bool Aggregate(void*, void const* parameter, void const* object, void* state,
-                        void const* context) {
-    auto const m = PropertyRegistrationObject::From(context).Member<Member>(kFirst);
-    (static_cast<A*>(state)->*m)(*static_cast<P const*>(parameter), Of{},
-                                 *static_cast<O const*>(object));
-    return false;
-  }
-};
-
 // The smallest and largest values seen. Only strict comparisons are made, so among
 // equal values the first one seen stays.
-template <class T, class R>
+template <class T, class R, class Order = std::less<T>>
 class extremum_aggregator {
  public:
-  void Initialize() { seen_ = false; }
+  void Initialize() {
+    minimum_.reset();
+    maximum_.reset();
+  }
 
   void Aggregate(Of, T const& v) {
-    if (!seen_) {
-      minimum_ = v;
-      maximum_ = v;
-      seen_ = true;
-      return;
-    }
-    if (v < *minimum_) minimum_ = v;
-    if (*maximum_ < v) maximum_ = v;
+    if (!minimum_ || Order()(v, *minimum_)) minimum_ = v;
+    if (!maximum_ || Order()(*maximum_, v)) maximum_ = v;
   }
 
-  T Minimum() {
-    RequireSeen();
-    return *minimum_;
-  }
-  T Maximum() {
-    RequireSeen();
-    return *maximum_;
-  }
+  T Minimum() { return Seen(minimum_); }
+  T Maximum() { return Seen(maximum_); }
   // Refers to the minimum and the maximum inside this state.
-  InspectorTuple2<T, T> Extrema() {
-    RequireSeen();
-    return InspectorTuple2<T, T>(*minimum_, *maximum_);
-  }
+  InspectorTuple2<T, T> Extrema() { return InspectorTuple2<T, T>(Seen(minimum_), Seen(maximum_)); }
   R NextFinal() { throw NoSuchObject(); }
 
  private:
-  void RequireSeen() const {
-    if (!seen_) throw NoSuchObject();
+  static T const& Seen(std::optional<T> const& v) {
+    if (!v) throw NoSuchObject();
+    return *v;
   }
 
   std::optional<T> minimum_;
   std::optional<T> maximum_;
-  bool seen_ = false;
 };
 
-// Each distinct value with the number of times it occurred, in ascending order of
-// T's operator<.
-template <class T>
+// Each distinct value with the number of times it occurred, in ascending order.
+template <class T, class Order = std::less<T>>
 class unique_value_aggregator {
  public:
   void Initialize() {
@@ -139,10 +73,7 @@ class unique_value_aggregator {
   }
 
  private:
-  struct Less {
-    bool operator()(T const& a, T const& b) const { return static_cast<bool>(a < b); }
-  };
-  using Counts = std::map<T, std::int64_t, Less>;
+  using Counts = std::map<T, std::int64_t, Order>;
 
   WithMultiplicity<T> Current() const {
     if (position_ == counts_.end()) throw NoSuchObject();

@@ -14,11 +14,11 @@
 namespace inspectors {
 
 // "unique value" / "unique values" of a sequence of T, the type "T with
-// multiplicity" and its "multiplicity".
-template <class T>
+// multiplicity" and its "multiplicity". The values come in ascending `Order`.
+template <class T, class Order = std::less<T>>
 class UniqueValuesInspectorRegistration {
  public:
-  using Aggregator = unique_value_aggregator<T>;
+  using Aggregator = unique_value_aggregator<T, Order>;
 
   static integer Multiplicity(Of, WithMultiplicity<T> const& counted) {
     return integer(counted.multiplicity);
@@ -36,12 +36,12 @@ class UniqueValuesInspectorRegistration {
   Prop multiplicity_;
 };
 
-// "minimum", "maximum" and "extrema" of a sequence of T.
-template <class T>
+// "minimum", "maximum" and "extrema" of a sequence of T, by `Order`.
+template <class T, class Order = std::less<T>>
 class ExtremumInspector {
  public:
-  using Single = extremum_aggregator<T, T>;
-  using Pair = extremum_aggregator<T, InspectorTuple2<T, T>>;
+  using Single = extremum_aggregator<T, T, Order>;
+  using Pair = extremum_aggregator<T, InspectorTuple2<T, T>, Order>;
 
   explicit ExtremumInspector(FingerprintFunction fingerprint)
       : minimum_("minimum", "minima", &Single::Initialize, &Single::Aggregate, &Single::Minimum,
@@ -57,8 +57,9 @@ class ExtremumInspector {
   Prop extrema_;
 };
 
-// Equality and order relations, unique values and extrema of T.
-template <class T>
+// Equality and order relations (T's operators ==, < and <=), unique values and
+// extrema of T (by `Order`).
+template <class T, class Order = std::less<T>>
 class ComparableInspectorRegistration {
  public:
   explicit ComparableInspectorRegistration(FingerprintFunction fingerprint)
@@ -72,8 +73,8 @@ class ComparableInspectorRegistration {
   RelationEqual<T, T> equal_;
   RelationLess<T, T> less_;
   RelationLessOrEqual<T, T> lessOrEqual_;
-  UniqueValuesInspectorRegistration<T> uniqueValues_;
-  ExtremumInspector<T> extrema_;
+  UniqueValuesInspectorRegistration<T, Order> uniqueValues_;
+  ExtremumInspector<T, Order> extrema_;
 };
 
 // A time range times a value (either way round) pairs them, range first. The pair
@@ -89,8 +90,8 @@ class TimedValueRegistration {
   }
 
   TimedValueRegistration()
-      : rangeTimesValue_(&DependsOnlyOnParameters, &RangeTimesValue),
-        valueTimesRange_(&DependsOnlyOnParameters, &ValueTimesRange) {}
+      : rangeTimesValue_(kDependsOnlyOnParameters, &RangeTimesValue),
+        valueTimesRange_(kDependsOnlyOnParameters, &ValueTimesRange) {}
 
  private:
   OperatorTimes<Range, T, TimedValue<T, Range>> rangeTimesValue_;

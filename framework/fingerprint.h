@@ -1,6 +1,5 @@
 // Fingerprint functions: what a registration's result depends on besides its
-// arguments. A registration with no fingerprint function (null) depends on the state
-// of the machine and is never cached.
+// arguments. Every registration takes one of the three choices below, by name.
 #pragma once
 
 #include "framework/contract/evaluator.h"
@@ -13,5 +12,13 @@ void DependsOnlyOnParameters(Fingerprinter& f);
 // The result also depends on the machine's local time zone: appends its current
 // offset from GMT (in microseconds, as a time interval).
 void DependsOnLocalTimeZone(Fingerprinter& f);
+
+// The choices. Pure arithmetic, casts and constants depend only on their parameters;
+// only what reads the machine (files, the directory service, the network, the
+// environment, the clock) depends on its state, and has no fingerprint function, so
+// that the evaluator never caches it.
+inline constexpr FingerprintFunction kDependsOnlyOnParameters = &DependsOnlyOnParameters;
+inline constexpr FingerprintFunction kDependsOnLocalTimeZone = &DependsOnLocalTimeZone;
+inline constexpr FingerprintFunction kDependsOnMachineState = nullptr;
 
 }  // namespace inspectors

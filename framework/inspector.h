@@ -4,6 +4,7 @@
 #include "foundation/exceptions.h"
 #include "framework/aggregate.h"
 #include "framework/bundles.h"
+#include "framework/cache.h"
 #include "framework/contract/evaluator.h"
 #include "framework/fingerprint.h"
 #include "framework/iterated_property.h"

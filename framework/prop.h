@@ -1,181 +1,174 @@
-// `Prop`: one registration class for every property shape. The constructor chosen by
-// the signature of the function (or member functions) decides what is registered:
+// `Prop`: one registration class for every property shape. The arguments of the
+// function (or member functions) decide what is registered:
 //
+//   R f()                               property of the world
+//   R f(P const&)                       property of the world with a parameter P
 //   R f(Of, O const&)                   property of O
 //   R f(P const&, Of, O const&)         property of O with a parameter P
-//   R f(P const&)                       property of the world with a parameter P
-//   R f()                               property of the world
-//   First/Next members of an iterator   iterated property (same three argument forms)
+//   First/Next members of an iterator   iterated property (the same argument forms)
 //   six members of an aggregator        aggregate, full protocol
 //   Initialize, Aggregate, FirstFinal, NextFinal members   aggregate, simple style
+//
+// `PropWith<D>` is a plain Prop that carries a datum of type D; its function
+// receives the datum before its other arguments.
 #pragma once
 
-#include "framework/aggregate.h"
-#include "framework/iterated_property.h"
+#include <type_traits>
+
 #include "framework/property.h"
 
 namespace inspectors {
 
+template <class...>
+inline constexpr bool kNever = false;
+
+// The conversions of a Prop function's arguments.
+template <class... A>
+struct PropShape {
+  static_assert(kNever<A...>,
+                "a Prop function takes (), (P const&), (Of, O const&) or "
+                "(P const&, Of, O const&): the direct object comes right after Of, and every "
+                "value is taken by const reference");
+  using Parameter = NoArgument;
+  using Object = NoArgument;
+};
+template <>
+struct PropShape<> {
+  using Parameter = NoArgument;
+  using Object = NoArgument;
+};
+template <class P>
+struct PropShape<P const&> {
+  using Parameter = AsIs<P>;
+  using Object = NoArgument;
+};
+template <class O>
+struct PropShape<Of, O const&> {
+  using Parameter = NoArgument;
+  using Object = AfterOf<O>;
+};
+template <class P, class O>
+struct PropShape<P const&, Of, O const&> {
+  using Parameter = AsIs<P>;
+  using Object = AfterOf<O>;
+};
+
+// The shape of an aggregator's element members, which must take an element.
+template <class... A>
+struct ElementShape : PropShape<A...> {
+  static_assert(!std::is_same_v<typename PropShape<A...>::Object, NoArgument>,
+                "an aggregator's element members take the element: (Of, O const&) or "
+                "(P const&, Of, O const&)");
+};
+
 class Prop : private PropertyRegistrationBlock {
  public:
-  // Plain properties.
+  // A plain property.
+  template <class R, class... A>
+  Prop(char const* name, char const* plural, R (*f)(A...), FingerprintFunction fingerprint) {
+    using Shape = PropShape<A...>;
+    RegisterFunction<R, typename Shape::Parameter, typename Shape::Object,
+                     StoredFunction<R (*)(A...)>>(name, plural, f, fingerprint);
+  }
 
-  template <class R, class O>
-  Prop(char const* name, char const* plural, R (*f)(Of, O const&),
+  // An iterated property.
+  template <class I, class R, class... A, class J, class S, class... B>
+  Prop(char const* name, char const* plural, R (I::*first)(A...), S (J::*next)(B...),
        FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, kNoType, TypeNameOf<O>(), TypeNameOf<R>(),
-                  &PropertyOfObject<R, O>::Get, fingerprint);
+    static_assert(std::is_same_v<R (I::*)(A...), S (J::*)(B...)>,
+                  "an iterator's First and Next are members of one class with one signature");
+    using Shape = PropShape<A...>;
+    RegisterIterator<I, R, typename Shape::Parameter, typename Shape::Object>(name, plural, first,
+                                                                               next, fingerprint);
   }
 
-  template <class R, class P, class O>
-  Prop(char const* name, char const* plural, R (*f)(P const&, Of, O const&),
+  // An aggregate, full protocol: every member yields values of R.
+  template <class G, class R, class... A>
+  Prop(char const* name, char const* plural, R (G::*firstInitial)(), R (G::*nextInitial)(),
+       R (G::*first)(A...), R (G::*next)(A...), R (G::*firstFinal)(), R (G::*nextFinal)(),
        FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, TypeNameOf<P>(), TypeNameOf<O>(), TypeNameOf<R>(),
-                  &PropertyByIndexOfObject<R, P, O>::Get, fingerprint);
+    using P = typename ElementShape<A...>::Parameter;
+    using O = typename ElementShape<A...>::Object;
+    using Phase = R (G::*)();
+    using Each = R (G::*)(A...);
+    SetMembers(firstInitial, nextInitial, first, next, firstFinal, nextFinal);
+    using None = NoArgument;
+    RegisterAggregate<G, R, P, O>(name, plural,
+                                  {&Get<R, None, None, StoredMember<G, Phase, kFirstInitial>>,
+                                   &Get<R, None, None, StoredMember<G, Phase, kNextInitial>>,
+                                   &Get<R, P, O, StoredMember<G, Each, kFirst>>,
+                                   &Get<R, P, O, StoredMember<G, Each, kNext>>,
+                                   &Get<R, None, None, StoredMember<G, Phase, kFirstFinal>>,
+                                   &Get<R, None, None, StoredMember<G, Phase, kNextFinal>>},
+                                  fingerprint);
   }
 
-  template <class R, class P>
-  Prop(char const* name, char const* plural, R (*f)(P const&), FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, TypeNameOf<P>(), kNoType, TypeNameOf<R>(),
-                  &PropertyByIndexOfWorld<R, P>::Get, fingerprint);
-  }
-
-  template <class R>
-  Prop(char const* name, char const* plural, R (*f)(), FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, kNoType, kNoType, TypeNameOf<R>(), &PropertyOfWorld<R>::Get,
-                  fingerprint);
-  }
-
-  // Iterated properties.
-
-  template <class I, class R, class O>
-  Prop(char const* name, char const* plural, R (I::*first)(Of, O const&),
-       R (I::*next)(Of, O const&), FingerprintFunction fingerprint) {
-    SetMembers({{kFirst, EraseMember(first)}, {kNext, EraseMember(next)}});
-    using Getters = IteratedPropertyOfObject<I, R, O>;
-    RegisterIterated<I>(name, plural, kNoType, TypeNameOf<O>(), TypeNameOf<R>(), Getters::First,
-                        Getters::Next, fingerprint);
-  }
-
-  template <class I, class R, class P, class O>
-  Prop(char const* name, char const* plural, R (I::*first)(P const&, Of, O const&),
-       R (I::*next)(P const&, Of, O const&), FingerprintFunction fingerprint) {
-    SetMembers({{kFirst, EraseMember(first)}, {kNext, EraseMember(next)}});
-    using Getters = IteratedPropertyByIndexOfObject<I, R, P, O>;
-    RegisterIterated<I>(name, plural, TypeNameOf<P>(), TypeNameOf<O>(), TypeNameOf<R>(),
-                        Getters::First, Getters::Next, fingerprint);
-  }
-
-  template <class I, class R, class P>
-  Prop(char const* name, char const* plural, R (I::*first)(P const&), R (I::*next)(P const&),
-       FingerprintFunction fingerprint) {
-    SetMembers({{kFirst, EraseMember(first)}, {kNext, EraseMember(next)}});
-    using Getters = IteratedPropertyByIndexOfWorld<I, R, P>;
-    RegisterIterated<I>(name, plural, TypeNameOf<P>(), kNoType, TypeNameOf<R>(), Getters::First,
-                        Getters::Next, fingerprint);
-  }
-
-  // Aggregates, full protocol.
-
-  template <class A, class R, class O>
-  Prop(char const* name, char const* plural, R (A::*firstInitial)(), R (A::*nextInitial)(),
-       R (A::*first)(Of, O const&), R (A::*next)(Of, O const&), R (A::*firstFinal)(),
-       R (A::*nextFinal)(), FingerprintFunction fingerprint) {
-    SetAllMembers(firstInitial, nextInitial, first, next, firstFinal, nextFinal);
-    using Basics = AggregatorBasics<A, R>;
-    using Elements = IteratedPropertyOfObject<A, R, O>;
-    RegisterAggregate<A>(name, plural, kNoType, TypeNameOf<O>(), TypeNameOf<R>(),
-                         Basics::FirstInitial, Basics::NextInitial, Elements::First, Elements::Next,
-                         Basics::FirstFinal, Basics::NextFinal, fingerprint);
-  }
-
-  template <class A, class R, class P, class O>
-  Prop(char const* name, char const* plural, R (A::*firstInitial)(), R (A::*nextInitial)(),
-       R (A::*first)(P const&, Of, O const&), R (A::*next)(P const&, Of, O const&),
-       R (A::*firstFinal)(), R (A::*nextFinal)(), FingerprintFunction fingerprint) {
-    SetAllMembers(firstInitial, nextInitial, first, next, firstFinal, nextFinal);
-    using Basics = AggregatorBasics<A, R>;
-    using Elements = IteratedPropertyByIndexOfObject<A, R, P, O>;
-    RegisterAggregate<A>(name, plural, TypeNameOf<P>(), TypeNameOf<O>(), TypeNameOf<R>(),
-                         Basics::FirstInitial, Basics::NextInitial, Elements::First, Elements::Next,
-                         Basics::FirstFinal, Basics::NextFinal, fingerprint);
-  }
-
-  // Aggregates, simple style.
-
-  template <class A, class R, class O>
-  Prop(char const* name, char const* plural, void (A::*initialize)(),
-       void (A::*aggregate)(Of, O const&), R (A::*firstFinal)(), R (A::*nextFinal)(),
-       FingerprintFunction fingerprint) {
-    SetSimpleMembers(initialize, aggregate, firstFinal, nextFinal);
-    using Basics = AggregatorBasics<A, R>;
-    RegisterAggregate<A>(name, plural, kNoType, TypeNameOf<O>(), TypeNameOf<R>(),
-                         &SimpleAggregator<A>::Initialize, &GenericNullGetter,
-                         &SimpleAggregatorOfObject<A, O>::Aggregate, &GenericNullGetter,
-                         Basics::FirstFinal, Basics::NextFinal, fingerprint);
-  }
-
-  template <class A, class R, class P, class O>
-  Prop(char const* name, char const* plural, void (A::*initialize)(),
-       void (A::*aggregate)(P const&, Of, O const&), R (A::*firstFinal)(), R (A::*nextFinal)(),
-       FingerprintFunction fingerprint) {
-    SetSimpleMembers(initialize, aggregate, firstFinal, nextFinal);
-    using Basics = AggregatorBasics<A, R>;
-    RegisterAggregate<A>(name, plural, TypeNameOf<P>(), TypeNameOf<O>(), TypeNameOf<R>(),
-                         &SimpleAggregator<A>::Initialize, &GenericNullGetter,
-                         &SimpleAggregatorByIndexOfObject<A, P, O>::Aggregate, &GenericNullGetter,
-                         Basics::FirstFinal, Basics::NextFinal, fingerprint);
+  // An aggregate, simple style: Initialize() and Aggregate(...) yield nothing; the
+  // final phase yields values of R.
+  template <class G, class R, class... A>
+  Prop(char const* name, char const* plural, void (G::*initialize)(), void (G::*aggregate)(A...),
+       R (G::*firstFinal)(), R (G::*nextFinal)(), FingerprintFunction fingerprint) {
+    using P = typename ElementShape<A...>::Parameter;
+    using O = typename ElementShape<A...>::Object;
+    using Final = R (G::*)();
+    using None = NoArgument;
+    SetMembers(initialize, nullptr, aggregate, nullptr, firstFinal, nextFinal);
+    RegisterAggregate<G, R, P, O>(
+        name, plural,
+        {&Get<void, None, None, StoredMember<G, void (G::*)(), kFirstInitial>>, &GenericNullGetter,
+         &Get<void, P, O, StoredMember<G, void (G::*)(A...), kFirst>>, &GenericNullGetter,
+         &Get<R, None, None, StoredMember<G, Final, kFirstFinal>>,
+         &Get<R, None, None, StoredMember<G, Final, kNextFinal>>},
+        fingerprint);
   }
 
  private:
-  struct IndexedMember {
-    std::size_t index;
-    MemberSlot member;
-  };
-
-  void SetMembers(std::initializer_list<IndexedMember> given) {
-    for (IndexedMember const& m : given) members[m.index] = m.member;
-  }
-
-  template <class I, class A, class F, class N>
-  void SetSimpleMembers(I initialize, A aggregate, F firstFinal, N nextFinal) {
-    SetMembers({{kFirstInitial, EraseMember(initialize)},
-                {kFirst, EraseMember(aggregate)},
-                {kFirstFinal, EraseMember(firstFinal)},
-                {kNextFinal, EraseMember(nextFinal)}});
-  }
-
+  // Fills the six slots in order; a null slot stays empty.
   template <class... M>
-  void SetAllMembers(M... m) {
+  void SetMembers(M... m) {
     static_assert(sizeof...(M) == kMemberCount);
     std::size_t i = 0;
-    ((members[i++] = EraseMember(m)), ...);
+    ((members[i++] = Erased(m)), ...);
+  }
+  template <class M>
+  static MemberSlot Erased(M m) {
+    if constexpr (std::is_null_pointer_v<M>) {
+      return MemberSlot{};
+    } else {
+      return EraseMember(m);
+    }
+  }
+};
+
+// A plain Prop whose function receives the registration's datum first:
+// f(D const&, ...) with any plain Prop form after it. Constructed from (name,
+// plural, datum, function, fingerprint function); the datum is kept in the
+// registration object, after the block and the function.
+template <class D>
+class PropWith : private PropertyRegistrationBlock {
+ public:
+  template <class R, class... A>
+  PropWith(char const* name, char const* plural, D const& datum, R (*f)(D const&, A...),
+           FingerprintFunction fingerprint)
+      : datum_(datum) {
+    using Shape = PropShape<A...>;
+    RegisterFunction<R, typename Shape::Parameter, typename Shape::Object,
+                     WithDatum<R (*)(D const&, A...)>>(name, plural, f, fingerprint);
   }
 
-  template <class I>
-  void RegisterIterated(char const* name, char const* plural, char const* parameterType,
-                        char const* objectType, char const* resultType, PropertyGetter first,
-                        PropertyGetter next, FingerprintFunction fingerprint) {
-    PropertyRegistrationBlock::RegisterIterated(
-        name, plural, parameterType, objectType, resultType, sizeof(I),
-        &IteratorBasics<I>::Construct, &IteratorBasics<I>::Destroy, first, next, fingerprint);
-  }
+ private:
+  template <class F>
+  struct WithDatum {
+    template <class Arguments>
+    static decltype(auto) Call(void const* context, void*, Arguments&& arguments) {
+      auto const& self = static_cast<PropWith const&>(PropertyRegistrationObject::From(context));
+      return std::apply(RestoreFunction<F>(self.function),
+                        std::tuple_cat(std::tuple<D const&>(self.datum_),
+                                       std::forward<Arguments>(arguments)));
+    }
+  };
 
-  template <class A>
-  void RegisterAggregate(char const* name, char const* plural, char const* parameterType,
-                         char const* objectType, char const* resultType,
-                         PropertyGetter firstInitial, PropertyGetter nextInitial,
-                         PropertyGetter first, PropertyGetter next, PropertyGetter firstFinal,
-                         PropertyGetter nextFinal, FingerprintFunction fingerprint) {
-    PropertyRegistrationBlock::RegisterAggregate(
-        name, plural, parameterType, objectType, resultType, sizeof(A),
-        &IteratorBasics<A>::Construct, &IteratorBasics<A>::Destroy, firstInitial, nextInitial,
-        first, next, firstFinal, nextFinal, fingerprint);
-  }
+  D datum_;
 };
 
 }  // namespace inspectors

@@ -1,225 +1,102 @@
-// Properties and casts: registration objects that teach the evaluator a phrase, and
-// the getters (thunks) through which the evaluator calls the typed functions.
-//
-// Every getter takes (result, parameter, object, state, context). It returns true
-// without calling anything when the result pointer is null; otherwise it calls the
-// function, constructs its value in the result memory and returns true. Nothing is
-// caught: NoSuchObject ("no value") and every other exception reach the evaluator.
+// Properties and casts: registration objects that teach the evaluator a phrase. The
+// getters behind them are the one adapter of framework/getter.h.
 #pragma once
 
-#include <cstdint>
-
-#include "framework/registration_object.h"
+#include "framework/getter.h"
 
 namespace inspectors {
 
-// Getters, one per function shape.
-
-template <class R, class O>
-struct PropertyOfObject {
-  using Function = R (*)(Of, O const&);
-  static bool Get(void* result, void const*, void const* object, void*, void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    ConstructResult<R>(result, [&] { return f(Of{}, *static_cast<O const*>(object)); });
-    return true;
-  }
-};
-
-template <class R, class P, class O>
-struct PropertyByIndexOfObject {
-  using Function = R (*)(P const&, Of, O const&);
-  static bool Get(void* result, void const* parameter, void const* object, void*,
-                  void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    ConstructResult<R>(result, [&] {
-      return f(*static_cast<P const*>(parameter), Of{}, *static_cast<O const*>(object));
-    });
-    return true;
-  }
-};
-
-template <class R, class P>
-struct PropertyByIndexOfWorld {
-  using Function = R (*)(P const&);
-  static bool Get(void* result, void const* parameter, void const*, void*, void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    ConstructResult<R>(result, [&] { return f(*static_cast<P const*>(parameter)); });
-    return true;
-  }
-};
-
-template <class R>
-struct PropertyOfWorld {
-  using Function = R (*)();
-  static bool Get(void* result, void const*, void const*, void*, void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    ConstructResult<R>(result, [&] { return f(); });
-    return true;
-  }
-};
-
 // The evaluator's block of a property of any kind, registered in one of three
 // forms: plain, iterated or aggregate. Destruction withdraws the registration.
-class PropertyRegistrationBlock : protected PropertyRegistrationObject {
- public:
-  PropertyRegistrationBlock(PropertyRegistrationBlock const&) = delete;
-  PropertyRegistrationBlock& operator=(PropertyRegistrationBlock const&) = delete;
-  ~PropertyRegistrationBlock() { Unregister_Property(block.Address()); }
-
+class PropertyRegistrationBlock
+    : public RegisteredObject<PropertyRegistrationObject, &Unregister_Property> {
  protected:
-  PropertyRegistrationBlock() = default;
-
-  void RegisterPlain(char const* name, char const* plural, char const* parameterType,
-                     char const* objectType, char const* resultType, PropertyGetter getter,
-                     FingerprintFunction fingerprint) {
-    Register_Property(block.Address(), kPropertyBlockSize, name, plural, parameterType, objectType,
-                      resultType, getter, Context(), fingerprint);
-  }
-
-  void RegisterIterated(char const* name, char const* plural, char const* parameterType,
-                        char const* objectType, char const* resultType, std::size_t stateSize,
-                        StateConstructCallback construct, StateDestroyCallback destroy,
-                        PropertyGetter first, PropertyGetter next,
+  // A plain property: `f` in the function slot, reached by the getter through Target.
+  template <class R, class Parameter, class Object, class Target, class F>
+  void RegisterFunction(char const* name, char const* plural, F f,
                         FingerprintFunction fingerprint) {
-    Register_Iterated_Property(block.Address(), kPropertyBlockSize, name, plural, parameterType,
-                               objectType, resultType, stateSize, construct, destroy, first, next,
-                               Context(), fingerprint);
+    static_assert(!std::is_void_v<R>, "a property yields a value");
+    function = EraseFunction(f);
+    Register_Property(block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
+                      Object::TypeName(), TypeNameOf<R>(), &Get<R, Parameter, Object, Target>,
+                      Context(), fingerprint);
   }
 
-  void RegisterAggregate(char const* name, char const* plural, char const* parameterType,
-                         char const* objectType, char const* resultType, std::size_t stateSize,
-                         StateConstructCallback construct, StateDestroyCallback destroy,
-                         PropertyGetter firstInitial, PropertyGetter nextInitial,
-                         PropertyGetter first, PropertyGetter next, PropertyGetter firstFinal,
-                         PropertyGetter nextFinal, FingerprintFunction fingerprint) {
-    Register_Aggregate_Property(block.Address(), kPropertyBlockSize, name, plural, parameterType,
-                                objectType, resultType, stateSize, construct, destroy, firstInitial,
-                                nextInitial, first, next, firstFinal, nextFinal, Context(),
-                                fingerprint);
+  // An iterated property: the members First and Next of the iterator class I, both of
+  // type M, in their slots.
+  template <class I, class R, class Parameter, class Object, class M>
+  void RegisterIterator(char const* name, char const* plural, M first, M next,
+                        FingerprintFunction fingerprint) {
+    members[kFirst] = EraseMember(first);
+    members[kNext] = EraseMember(next);
+    Register_Iterated_Property(block.Address(), kPropertyBlockSize, name, plural,
+                               Parameter::TypeName(), Object::TypeName(), TypeNameOf<R>(),
+                               sizeof(I), &IteratorBasics<I>::Construct,
+                               &IteratorBasics<I>::Destroy,
+                               &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
+                               &Get<R, Parameter, Object, StoredMember<I, M, kNext>>, Context(),
+                               fingerprint);
+  }
+
+  // An aggregate over the aggregator class A: a getter for each of the six slots
+  // (FirstInitial, NextInitial, First, Next, FirstFinal, NextFinal).
+  template <class A, class R, class Parameter, class Object>
+  void RegisterAggregate(char const* name, char const* plural,
+                         PropertyGetter const (&getters)[kMemberCount],
+                         FingerprintFunction fingerprint) {
+    Register_Aggregate_Property(
+        block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
+        Object::TypeName(), TypeNameOf<R>(), sizeof(A), &IteratorBasics<A>::Construct,
+        &IteratorBasics<A>::Destroy, getters[kFirstInitial], getters[kNextInitial],
+        getters[kFirst], getters[kNext], getters[kFirstFinal], getters[kNextFinal], Context(),
+        fingerprint);
+  }
+};
+
+// A property whose function takes the parameter's arguments, then the object's, as
+// the two conversions give them, and returns R.
+template <class R, class Parameter, class Object>
+class FunctionProperty : private PropertyRegistrationBlock {
+ public:
+  using Function = FunctionOf<R, Parameter, Object>;
+
+  FunctionProperty(char const* name, char const* plural, Function f,
+                   FingerprintFunction fingerprint) {
+    RegisterFunction<R, Parameter, Object, StoredFunction<Function>>(name, plural, f, fingerprint);
   }
 };
 
 // f(O const&): a property of O.
 template <class O, class R>
-class Property : public PropertyRegistrationBlock {
- public:
-  using Function = R (*)(O const&);
-  Property(char const* name, char const* plural, Function f, FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, kNoType, TypeNameOf<O>(), TypeNameOf<R>(), &Get, fingerprint);
-  }
-
-  static bool Get(void* result, void const*, void const* object, void*, void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    ConstructResult<R>(result, [&] { return f(*static_cast<O const*>(object)); });
-    return true;
-  }
-};
-
+using Property = FunctionProperty<R, NoArgument, AsIs<O>>;
 // f(): a property of the world.
 template <class R>
-class GlobalProperty : public PropertyRegistrationBlock {
- public:
-  using Function = R (*)();
-  GlobalProperty(char const* name, char const* plural, Function f,
-                 FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, kNoType, kNoType, TypeNameOf<R>(), &PropertyOfWorld<R>::Get,
-                  fingerprint);
-  }
-};
-
+using GlobalProperty = FunctionProperty<R, NoArgument, NoArgument>;
 // f(bytes, length, O const&): a property of O with a string parameter.
 template <class O, class R>
-class NamedProperty : public PropertyRegistrationBlock {
- public:
-  using Function = R (*)(unsigned char const*, unsigned long, O const&);
-  NamedProperty(char const* name, char const* plural, Function f, FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, TypeNameOf<inspector_string>(), TypeNameOf<O>(), TypeNameOf<R>(),
-                  &Get, fingerprint);
-  }
-
-  static bool Get(void* result, void const* parameter, void const* object, void*,
-                  void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    auto const& text = *static_cast<inspector_string const*>(parameter);
-    ConstructResult<R>(result,
-                       [&] { return f(text.bytes, text.length, *static_cast<O const*>(object)); });
-    return true;
-  }
-};
-
+using NamedProperty = FunctionProperty<R, AsBytes, AsIs<O>>;
 // f(bytes, length): a property of the world with a string parameter.
 template <class R>
-class NamedGlobalProperty : public PropertyRegistrationBlock {
- public:
-  using Function = R (*)(unsigned char const*, unsigned long);
-  NamedGlobalProperty(char const* name, char const* plural, Function f,
-                      FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, TypeNameOf<inspector_string>(), kNoType, TypeNameOf<R>(), &Get,
-                  fingerprint);
-  }
-
-  static bool Get(void* result, void const* parameter, void const*, void*, void const* context) {
-    if (result == nullptr) return true;
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    auto const& text = *static_cast<inspector_string const*>(parameter);
-    ConstructResult<R>(result, [&] { return f(text.bytes, text.length); });
-    return true;
-  }
-};
-
+using NamedGlobalProperty = FunctionProperty<R, AsBytes, NoArgument>;
 // f(n, O const&): a property of O numbered by a non-negative integer. A negative
 // number has no value, and the function is not called.
 template <class O, class R>
-class NumberedProperty : public PropertyRegistrationBlock {
- public:
-  using Function = R (*)(std::uint64_t, O const&);
-  NumberedProperty(char const* name, char const* plural, Function f,
-                   FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
-    RegisterPlain(name, plural, TypeNameOf<integer>(), TypeNameOf<O>(), TypeNameOf<R>(), &Get,
-                  fingerprint);
-  }
-
-  static bool Get(void* result, void const* parameter, void const* object, void*,
-                  void const* context) {
-    auto const f = RestoreFunction<Function>(PropertyRegistrationObject::From(context).function);
-    std::int64_t const n = static_cast<integer const*>(parameter)->get();
-    if (n < 0) return false;
-    if (result == nullptr) return true;
-    ConstructResult<R>(
-        result, [&] { return f(static_cast<std::uint64_t>(n), *static_cast<O const*>(object)); });
-    return true;
-  }
-};
+using NumberedProperty = FunctionProperty<R, AsNumber, AsIs<O>>;
 
 // A conversion from S to D, asked for by `name` ("string", "integer", ...).
 template <class S, class D>
-class Cast : private FunctionRegistrationObject {
+class Cast : private FunctionRegistrationBlock<&Unregister_Cast> {
  public:
   using Function = D (*)(S const&);
-  Cast(char const* name, Function f, FingerprintFunction fingerprint) {
-    function = EraseFunction(f);
+
+  Cast(char const* name, Function f, FingerprintFunction fingerprint)
+      : FunctionRegistrationBlock(f) {
     Register_Cast(block.Address(), kPropertyBlockSize, name, TypeNameOf<S>(), TypeNameOf<D>(),
                   &Thunk, Context(), fingerprint);
   }
-  ~Cast() { Unregister_Cast(block.Address()); }
-  Cast(Cast const&) = delete;
-  Cast& operator=(Cast const&) = delete;
 
   static void Thunk(void* result, void const* source, void const* context) {
-    if (result == nullptr) return;
-    auto const f = RestoreFunction<Function>(FunctionRegistrationObject::From(context).function);
-    ConstructResult<D>(result, [&] { return f(*static_cast<S const*>(source)); });
+    Produce<D>(result, [&] { return Stored<Function>(context)(*static_cast<S const*>(source)); });
   }
 };
 

@@ -7,13 +7,41 @@
 #include <cstring>
 
 #include "framework/contract/evaluator.h"
-#include "framework/type.h"
+#include "framework/type_name.h"
 
 namespace inspectors {
 
 // The tag that stands before the direct object in an inspector's signature:
 // f(Of, Y const&) is a property of Y; f(P const&, Of, Y const&) one with a parameter.
 struct Of {};
+
+// The block a registration object lends to the evaluator, always at the object's
+// start so that the object's address is the block's address.
+template <std::size_t Size>
+struct RegistrationBlock {
+  alignas(std::max_align_t) unsigned char block[Size];
+
+  void* Address() noexcept { return block; }
+};
+
+// A registration object that holds nothing but its block (types and caches).
+template <std::size_t Size>
+struct BlockOnly {
+  RegistrationBlock<Size> block;
+};
+
+// A registration object of one kind. Its `Object` (the block first) stays lent to
+// the evaluator until the object is destroyed, which withdraws it with `Unregister`.
+template <class Object, void (*Unregister)(void*)>
+class RegisteredObject : protected Object {
+ public:
+  RegisteredObject(RegisteredObject const&) = delete;
+  RegisteredObject& operator=(RegisteredObject const&) = delete;
+  ~RegisteredObject() { Unregister(this->block.Address()); }
+
+ protected:
+  RegisteredObject() = default;
+};
 
 // Type-erased storage for a function pointer or a member-function pointer. Both are
 // converted back to their exact type before any call. Member-function pointers are
@@ -87,11 +115,20 @@ struct PropertyRegistrationObject {
   }
 };
 
-// Copies a function's value into the evaluator's result memory: a class result is
-// constructed directly there, a plain one copied.
-template <class R, class Call>
-void ConstructResult(void* result, Call&& call) {
-  ::new (result) R(call());
-}
+// The block of a cast or an operator, with its function, withdrawn with `Unregister`.
+template <void (*Unregister)(void*)>
+class FunctionRegistrationBlock : public RegisteredObject<FunctionRegistrationObject, Unregister> {
+ protected:
+  template <class F>
+  explicit FunctionRegistrationBlock(F f) noexcept {
+    this->function = EraseFunction(f);
+  }
+
+  // The function of the registration object that `context` is.
+  template <class F>
+  static F Stored(void const* context) noexcept {
+    return RestoreFunction<F>(FunctionRegistrationObject::From(context).function);
+  }
+};
 
 }  // namespace inspectors

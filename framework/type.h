@@ -6,8 +6,7 @@
 #include <new>
 #include <string>
 
-#include "framework/contract/evaluator.h"
-#include "framework/type_name.h"
+#include "framework/registration_object.h"
 
 namespace inspectors {
 
@@ -35,47 +34,32 @@ struct InspectorTypeInfo {
   }
 };
 
-// The block a registration object lends to the evaluator, always at the object's
-// start so that the object's address is the block's address.
-template <std::size_t Size>
-struct RegistrationBlock {
-  alignas(std::max_align_t) unsigned char block[Size];
-
-  void* Address() noexcept { return block; }
+// The evaluator's block of a value type, registered under T's type name with the
+// callbacks of InspectorTypeInfo<T, Choice>; destruction withdraws it.
+class TypeRegistrationBlock
+    : public RegisteredObject<BlockOnly<kTypeBlockSize>, &Unregister_Type> {
+ protected:
+  template <class T, int Choice>
+  void RegisterType(char const* baseName) {
+    static_assert(Choice == kNotFingerprinted || Choice == kFingerprinted);
+    Register_Type(block.Address(), kTypeBlockSize, TypeNameOf<T>(), sizeof(T),
+                  &InspectorTypeInfo<T, Choice>::Destroy, baseName,
+                  InspectorTypeInfo<T, Choice>::FingerprintCallback());
+  }
 };
 
 // Announces T under its type name.
 template <class T, int Choice>
-class Type {
+class Type : private TypeRegistrationBlock {
  public:
-  Type() {
-    Register_Type(block_.Address(), kTypeBlockSize, TypeNameOf<T>(), sizeof(T),
-                  &InspectorTypeInfo<T, Choice>::Destroy, nullptr,
-                  InspectorTypeInfo<T, Choice>::FingerprintCallback());
-  }
-  ~Type() { Unregister_Type(block_.Address()); }
-  Type(Type const&) = delete;
-  Type& operator=(Type const&) = delete;
-
- private:
-  RegistrationBlock<kTypeBlockSize> block_;
+  Type() { RegisterType<T, Choice>(nullptr); }
 };
 
 // Announces T as a kind of Base: where a Base is expected, a T is accepted.
 template <class T, class Base, int Choice>
-class DerivedType {
+class DerivedType : private TypeRegistrationBlock {
  public:
-  DerivedType() {
-    Register_Type(block_.Address(), kTypeBlockSize, TypeNameOf<T>(), sizeof(T),
-                  &InspectorTypeInfo<T, Choice>::Destroy, TypeNameOf<Base>(),
-                  InspectorTypeInfo<T, Choice>::FingerprintCallback());
-  }
-  ~DerivedType() { Unregister_Type(block_.Address()); }
-  DerivedType(DerivedType const&) = delete;
-  DerivedType& operator=(DerivedType const&) = delete;
-
- private:
-  RegistrationBlock<kTypeBlockSize> block_;
+  DerivedType() { RegisterType<T, Choice>(TypeNameOf<Base>()); }
 };
 
 // A value and the number of times it occurred. The value comes first, so that the

@@ -6,7 +6,7 @@
 
 #include "foundation/const_data.h"
 #include "framework/contract/evaluator.h"
-#include "framework/registration_object.h"
+#include "framework/type.h"
 #include "inspectors/strings/html_text.h"
 
 namespace inspectors {

@@ -12,7 +12,7 @@
 #include "foundation/exceptions.h"
 #include "foundation/inspector_string_copy.h"
 #include "framework/contract/evaluator.h"
-#include "framework/registration_object.h"
+#include "framework/type.h"
 #include "inspectors/strings/html_attribute_list.h"
 #include "inspectors/strings/html_text.h"
 
