@@ -147,28 +147,28 @@ integer one_bit_iterator::Next(Of, bit_set const&) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Type<bit_set, kFingerprinted> const bitSetType;
-Cast<bit_set, integer> const bitSetAsInteger("integer", &BitSetAsInteger, kPure);
-Cast<integer, bit_set> const integerAsBitSet("bit set", &IntegerAsBitSet, kPure);
-Cast<integer, bit_set> const integerAsBits("bits", &IntegerAsBitSet, kPure);
-Cast<bit_set, inspector_string> const bitSetAsString("string", &BitSetAsString, kPure);
-Prop const stringAsBitSet("bit set", "bit sets", &StringAsBitSet, kPure);
-Prop const numberedBit("bit", "bits", &NumberedBit, kPure);
-RelationEqual<bit_set, bit_set> const equal(kPure);
-RelationContains<bit_set, bit_set> const contains(kPure, &BitSetContains);
-OperatorPlus<bit_set, bit_set, bit_set> const setUnion(kPure);
-BinaryOperatorMinus<bit_set, bit_set, bit_set> const setDifference(kPure);
-OperatorTimes<bit_set, bit_set, bit_set> const setIntersection(kPure);
+Cast<bit_set, integer> const bitSetAsInteger("integer", &BitSetAsInteger, kDependsOnlyOnParameters);
+Cast<integer, bit_set> const integerAsBitSet("bit set", &IntegerAsBitSet, kDependsOnlyOnParameters);
+Cast<integer, bit_set> const integerAsBits("bits", &IntegerAsBitSet, kDependsOnlyOnParameters);
+Cast<bit_set, inspector_string> const bitSetAsString("string", &BitSetAsString,
+                                                     kDependsOnlyOnParameters);
+Prop const stringAsBitSet("bit set", "bit sets", &StringAsBitSet, kDependsOnlyOnParameters);
+Prop const numberedBit("bit", "bits", &NumberedBit, kDependsOnlyOnParameters);
+RelationEqual<bit_set, bit_set> const equal(kDependsOnlyOnParameters);
+RelationContains<bit_set, bit_set> const contains(kDependsOnlyOnParameters, &BitSetContains);
+OperatorPlus<bit_set, bit_set, bit_set> const setUnion(kDependsOnlyOnParameters);
+BinaryOperatorMinus<bit_set, bit_set, bit_set> const setDifference(kDependsOnlyOnParameters);
+OperatorTimes<bit_set, bit_set, bit_set> const setIntersection(kDependsOnlyOnParameters);
 Prop const leastSignificantOneBit("least significant one bit", "least significant one bits",
-                                  &LeastSignificantOneBit, kPure);
+                                  &LeastSignificantOneBit, kDependsOnlyOnParameters);
 Prop const mostSignificantOneBit("most significant one bit", "most significant one bits",
-                                 &MostSignificantOneBit, kPure);
-Prop const rightShift("right shift", "right shifts", &RightShift, kPure);
-Prop const leftShift("left shift", "left shifts", &LeftShift, kPure);
-Prop const bit("bit", "bits", &Bit, kPure);
-Prop const oneBits("one bit", "one bits", &one_bit_iterator::First, &one_bit_iterator::Next, kPure);
+                                 &MostSignificantOneBit, kDependsOnlyOnParameters);
+Prop const rightShift("right shift", "right shifts", &RightShift, kDependsOnlyOnParameters);
+Prop const leftShift("left shift", "left shifts", &LeftShift, kDependsOnlyOnParameters);
+Prop const bit("bit", "bits", &Bit, kDependsOnlyOnParameters);
+Prop const oneBits("one bit", "one bits", &one_bit_iterator::First, &one_bit_iterator::Next,
+                   kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -42,12 +42,12 @@ Prop const conjunction("conjunction", "conjunctions",
                        &boolean_aggregate::FirstInitialForConjunction,
                        &boolean_aggregate::NextInitial, &boolean_aggregate::First,
                        &boolean_aggregate::Next, &boolean_aggregate::FirstFinal,
-                       &boolean_aggregate::NextFinal, &DependsOnlyOnParameters);
+                       &boolean_aggregate::NextFinal, kDependsOnlyOnParameters);
 Prop const disjunction("disjunction", "disjunctions",
                        &boolean_aggregate::FirstInitialForDisjunction,
                        &boolean_aggregate::NextInitial, &boolean_aggregate::First,
                        &boolean_aggregate::Next, &boolean_aggregate::FirstFinal,
-                       &boolean_aggregate::NextFinal, &DependsOnlyOnParameters);
+                       &boolean_aggregate::NextFinal, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -3,8 +3,6 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <map>
-#include <optional>
 
 #include "foundation/exceptions.h"
 #include "foundation/inspector_string_copy.h"
@@ -304,164 +302,88 @@ struct TotalOrder {
   }
 };
 
-// Each distinct value with the number of times it occurred, ascending.
-class unique_floating_point_aggregator {
- public:
-  void Initialize() {
-    counts_.clear();
-    position_ = counts_.end();
-  }
-  void Aggregate(Of, floating_point const& x) { ++counts_[x]; }
-  WithMultiplicity<floating_point> FirstFinal() {
-    position_ = counts_.begin();
-    return Current();
-  }
-  WithMultiplicity<floating_point> NextFinal() {
-    if (position_ != counts_.end()) ++position_;
-    return Current();
-  }
-
-  static integer Multiplicity(Of, WithMultiplicity<floating_point> const& counted) {
-    return integer(counted.multiplicity);
-  }
-
- private:
-  using Counts = std::map<floating_point, std::int64_t, TotalOrder>;
-
-  WithMultiplicity<floating_point> Current() const {
-    if (position_ == counts_.end()) throw NoSuchObject();
-    return WithMultiplicity<floating_point>{position_->first, position_->second};
-  }
-
-  Counts counts_;
-  Counts::const_iterator position_ = counts_.end();
-};
-
-// The least and greatest values in the same order; the first of equal values stays.
-template <class R>
-class floating_point_extremum_aggregator {
- public:
-  void Initialize() {
-    minimum_.reset();
-    maximum_.reset();
-  }
-  void Aggregate(Of, floating_point const& x) {
-    if (!minimum_ || TotalOrder()(x, *minimum_)) minimum_ = x;
-    if (!maximum_ || TotalOrder()(*maximum_, x)) maximum_ = x;
-  }
-  floating_point Minimum() { return *Seen(minimum_); }
-  floating_point Maximum() { return *Seen(maximum_); }
-  InspectorTuple2<floating_point, floating_point> Extrema() {
-    return InspectorTuple2<floating_point, floating_point>(*Seen(minimum_), *Seen(maximum_));
-  }
-  R NextFinal() { throw NoSuchObject(); }
-
- private:
-  static std::optional<floating_point> const& Seen(std::optional<floating_point> const& x) {
-    if (!x) throw NoSuchObject();
-    return x;
-  }
-
-  std::optional<floating_point> minimum_;
-  std::optional<floating_point> maximum_;
-};
-
-using Single = floating_point_extremum_aggregator<floating_point>;
-using Pair = floating_point_extremum_aggregator<InspectorTuple2<floating_point, floating_point>>;
-using Unique = unique_floating_point_aggregator;
 using FP = floating_point;
-
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
-floating_point (*const kAbsolutePlace)(FP const&) = &absolute_significance;
-floating_point (*const kRelativePlace)(FP const&) = &relative_significance;
-floating_point (*const kAbsolutePlaceN)(std::uint64_t, FP const&) = &absolute_significance;
-floating_point (*const kRelativePlaceN)(std::uint64_t, FP const&) = &relative_significance;
-floating_point (*const kFromInteger)(integer const&) = &asFloatingPoint;
-floating_point (*const kFromString)(inspector_string const&) = &asFloatingPoint;
 
 Type<FP, kNotFingerprinted> const floatingPointType;
 
-// Relations, unique values and extrema.
-RelationEqual<FP, FP> const equal(kPure);
-RelationLess<FP, FP> const less(kPure);
-RelationLessOrEqual<FP, FP> const lessOrEqual(kPure);
-DerivedType<WithMultiplicity<FP>, FP, kNotFingerprinted> const withMultiplicityType;
-Prop const uniqueValues("unique value", "unique values", &Unique::Initialize, &Unique::Aggregate,
-                        &Unique::FirstFinal, &Unique::NextFinal, kPure);
-Prop const multiplicity("multiplicity", "multiplicities", &Unique::Multiplicity, kPure);
-Prop const minimum("minimum", "minima", &Single::Initialize, &Single::Aggregate, &Single::Minimum,
-                   &Single::NextFinal, kPure);
-Prop const maximum("maximum", "maxima", &Single::Initialize, &Single::Aggregate, &Single::Maximum,
-                   &Single::NextFinal, kPure);
-Prop const extrema("extrema", "extremas", &Pair::Initialize, &Pair::Aggregate, &Pair::Extrema,
-                   &Pair::NextFinal, kPure);
+// Relations by IEEE comparison; unique values and extrema in the total order.
+ComparableInspectorRegistration<FP, TotalOrder> const comparable(kDependsOnlyOnParameters);
 
 // Arithmetic.
-UnaryOperatorMinus<FP, FP> const negation(kPure);
-OperatorPlus<FP, FP, FP> const plus(kPure);
-BinaryOperatorMinus<FP, FP, FP> const minus(kPure);
-OperatorTimes<FP, FP, FP> const times(kPure);
-OperatorDivide<FP, FP, FP> const divide(kPure);
-OperatorPlus<integer, FP, FP> const integerPlus(kPure);
-BinaryOperatorMinus<integer, FP, FP> const integerMinus(kPure);
-OperatorTimes<integer, FP, FP> const integerTimes(kPure);
-OperatorDivide<integer, FP, FP> const integerDivide(kPure);
-OperatorPlus<FP, integer, FP> const plusInteger(kPure);
-BinaryOperatorMinus<FP, integer, FP> const minusInteger(kPure);
-OperatorTimes<FP, integer, FP> const timesInteger(kPure);
-OperatorDivide<FP, integer, FP> const divideByInteger(kPure);
-Cast<integer, FP> const integerAsFloatingPoint("floating point", kFromInteger, kPure);
+UnaryOperatorMinus<FP, FP> const negation(kDependsOnlyOnParameters);
+OperatorPlus<FP, FP, FP> const plus(kDependsOnlyOnParameters);
+BinaryOperatorMinus<FP, FP, FP> const minus(kDependsOnlyOnParameters);
+OperatorTimes<FP, FP, FP> const times(kDependsOnlyOnParameters);
+OperatorDivide<FP, FP, FP> const divide(kDependsOnlyOnParameters);
+OperatorPlus<integer, FP, FP> const integerPlus(kDependsOnlyOnParameters);
+BinaryOperatorMinus<integer, FP, FP> const integerMinus(kDependsOnlyOnParameters);
+OperatorTimes<integer, FP, FP> const integerTimes(kDependsOnlyOnParameters);
+OperatorDivide<integer, FP, FP> const integerDivide(kDependsOnlyOnParameters);
+OperatorPlus<FP, integer, FP> const plusInteger(kDependsOnlyOnParameters);
+BinaryOperatorMinus<FP, integer, FP> const minusInteger(kDependsOnlyOnParameters);
+OperatorTimes<FP, integer, FP> const timesInteger(kDependsOnlyOnParameters);
+OperatorDivide<FP, integer, FP> const divideByInteger(kDependsOnlyOnParameters);
+Cast<integer, FP> const integerAsFloatingPoint("floating point", &asFloatingPoint,
+                                               kDependsOnlyOnParameters);
 
 // Significance.
 Property<FP, FP> const threshold("significance threshold", "significance thresholds",
-                                 &significance_threshold, kPure);
-Property<FP, FP> const place("significance place", "significance places", kAbsolutePlace, kPure);
+                                 &significance_threshold, kDependsOnlyOnParameters);
+Property<FP, FP> const place("significance place", "significance places", &absolute_significance,
+                             kDependsOnlyOnParameters);
 Property<FP, FP> const relativePlace("relative significance place", "relative significance places",
-                                     kRelativePlace, kPure);
+                                     &relative_significance, kDependsOnlyOnParameters);
 NumberedProperty<FP, FP> const moreDigits("more significance", "more significances", &more_digits,
-                                          kPure);
+                                          kDependsOnlyOnParameters);
 NumberedProperty<FP, FP> const fewerDigits("less significance", "less significances", &fewer_digits,
-                                           kPure);
-NumberedProperty<FP, FP> const placeN("significance place", "significance places", kAbsolutePlaceN,
-                                      kPure);
+                                           kDependsOnlyOnParameters);
+NumberedProperty<FP, FP> const placeN("significance place", "significance places",
+                                      &absolute_significance, kDependsOnlyOnParameters);
 NumberedProperty<FP, FP> const relativePlaceN("relative significance place",
-                                              "relative significance places", kRelativePlaceN,
-                                              kPure);
+                                              "relative significance places",
+                                              &relative_significance, kDependsOnlyOnParameters);
 
 // Flags and classification.
 Property<FP, boolean> const divideByZero("divided by zero", "divided by zeroes", &DivideByZero,
-                                         kPure);
-Property<FP, boolean> const inexact("inexact", "inexacts", &Inexact, kPure);
-Property<FP, boolean> const invalid("invalid", "invalids", &Invalid, kPure);
-Property<FP, boolean> const overflow("overflow", "overflows", &Overflow, kPure);
-Property<FP, boolean> const underflow("underflow", "underflows", &Underflow, kPure);
-Property<FP, boolean> const finite("finite", "finites", &IsFinite, kPure);
-Property<FP, boolean> const infinite("infinite", "infinites", &IsInfinite, kPure);
-Property<FP, boolean> const nan("nan", "nans", &IsNaN, kPure);
-Property<FP, boolean> const normal("normal", "normals", &IsNormal, kPure);
+                                         kDependsOnlyOnParameters);
+Property<FP, boolean> const inexact("inexact", "inexacts", &Inexact, kDependsOnlyOnParameters);
+Property<FP, boolean> const invalid("invalid", "invalids", &Invalid, kDependsOnlyOnParameters);
+Property<FP, boolean> const overflow("overflow", "overflows", &Overflow, kDependsOnlyOnParameters);
+Property<FP, boolean> const underflow("underflow", "underflows", &Underflow,
+                                      kDependsOnlyOnParameters);
+Property<FP, boolean> const finite("finite", "finites", &IsFinite, kDependsOnlyOnParameters);
+Property<FP, boolean> const infinite("infinite", "infinites", &IsInfinite,
+                                     kDependsOnlyOnParameters);
+Property<FP, boolean> const nan("nan", "nans", &IsNaN, kDependsOnlyOnParameters);
+Property<FP, boolean> const normal("normal", "normals", &IsNormal, kDependsOnlyOnParameters);
 
 // Comparisons with integers.
-RelationEqual<integer, FP> const integerEqual(kPure);
-RelationLessOrEqual<integer, FP> const integerLessOrEqual(kPure);
-RelationLess<integer, FP> const integerLess(kPure);
-RelationEqual<FP, integer> const equalInteger(kPure);
-RelationLessOrEqual<FP, integer> const lessOrEqualInteger(kPure);
-RelationLess<FP, integer> const lessInteger(kPure);
+RelationEqual<integer, FP> const integerEqual(kDependsOnlyOnParameters);
+RelationLessOrEqual<integer, FP> const integerLessOrEqual(kDependsOnlyOnParameters);
+RelationLess<integer, FP> const integerLess(kDependsOnlyOnParameters);
+RelationEqual<FP, integer> const equalInteger(kDependsOnlyOnParameters);
+RelationLessOrEqual<FP, integer> const lessOrEqualInteger(kDependsOnlyOnParameters);
+RelationLess<FP, integer> const lessInteger(kDependsOnlyOnParameters);
 
 // Conversions.
-Property<FP, integer> const integerFloor("integer floor", "integer floors", &IntegerFloor, kPure);
+Property<FP, integer> const integerFloor("integer floor", "integer floors", &IntegerFloor,
+                                         kDependsOnlyOnParameters);
 Property<FP, integer> const integerCeiling("integer ceiling", "integer ceilings", &IntegerCeiling,
-                                           kPure);
-Cast<FP, integer> const roundedInteger("integer", &asRoundedInteger, kPure);
-Cast<FP, inspector_string> const string("string", &asString, kPure);
-Cast<FP, inspector_string> const scientific("scientific notation", &asScientificNotation, kPure);
-Cast<FP, inspector_string> const standard("standard notation", &asStandardNotation, kPure);
-Cast<inspector_string, FP> const stringAsFloatingPoint("floating point", kFromString, kPure);
-NamedGlobalProperty<FP> const named("floating point", "floating points", &MakeFloatingPoint, kPure);
+                                           kDependsOnlyOnParameters);
+Cast<FP, integer> const roundedInteger("integer", &asRoundedInteger, kDependsOnlyOnParameters);
+Cast<FP, inspector_string> const string("string", &asString, kDependsOnlyOnParameters);
+Cast<FP, inspector_string> const scientific("scientific notation", &asScientificNotation,
+                                            kDependsOnlyOnParameters);
+Cast<FP, inspector_string> const standard("standard notation", &asStandardNotation,
+                                          kDependsOnlyOnParameters);
+Cast<inspector_string, FP> const stringAsFloatingPoint("floating point", &asFloatingPoint,
+                                                       kDependsOnlyOnParameters);
+NamedGlobalProperty<FP> const named("floating point", "floating points", &MakeFloatingPoint,
+                                    kDependsOnlyOnParameters);
 Property<FP, FP> const copy("floating point", "floating points", &FloatingPointFromFloatingPoint,
-                            kPure);
-Cast<FP, FP> const copyCast("floating point", &FloatingPointFromFloatingPoint, kPure);
+                            kDependsOnlyOnParameters);
+Cast<FP, FP> const copyCast("floating point", &FloatingPointFromFloatingPoint,
+                            kDependsOnlyOnParameters);
 
 }  // namespace
 

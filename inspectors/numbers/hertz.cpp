@@ -75,26 +75,26 @@ Fingerprinter& operator<<(Fingerprinter& f, hertz const& h) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Type<hertz, kFingerprinted> const hertzType;
-GlobalProperty<hertz> const hz("hz", "hzs", &HertzUnit, nullptr);
-GlobalProperty<hertz> const khz("khz", "khzs", &KilohertzUnit, nullptr);
-GlobalProperty<hertz> const mhz("mhz", "mhzs", &MegahertzUnit, nullptr);
-GlobalProperty<hertz> const ghz("ghz", "ghzs", &GigahertzUnit, nullptr);
-ComparableInspectorRegistration<hertz> const comparable(kPure);
-Cast<hertz, inspector_string> const asString("string", &HertzAsString, nullptr);
-UnaryOperatorMinus<hertz, hertz> const negation(nullptr);
-OperatorPlus<hertz, hertz, hertz> const sum(nullptr);
-BinaryOperatorMinus<hertz, hertz, hertz> const difference(nullptr);
-OperatorTimes<hertz, integer, hertz> const scaled(nullptr);
-OperatorTimes<integer, hertz, hertz> const scaledFromLeft(nullptr);
-OperatorDivide<hertz, hertz, integer> const ratio(nullptr);
-OperatorDivide<hertz, integer, hertz> const divided(nullptr);
-OperatorModulo<hertz, hertz, hertz> const remainder(nullptr);
-Prop const absoluteValue("absolute value", "absolute values", &AbsoluteValue, nullptr);
-GlobalProperty<hertz> const greatest("greatest hz", "greatest hzs", &GreatestHertz, nullptr);
-GlobalProperty<hertz> const least("least hz", "least hzs", &LeastHertz, nullptr);
+GlobalProperty<hertz> const hz("hz", "hzs", &HertzUnit, kDependsOnlyOnParameters);
+GlobalProperty<hertz> const khz("khz", "khzs", &KilohertzUnit, kDependsOnlyOnParameters);
+GlobalProperty<hertz> const mhz("mhz", "mhzs", &MegahertzUnit, kDependsOnlyOnParameters);
+GlobalProperty<hertz> const ghz("ghz", "ghzs", &GigahertzUnit, kDependsOnlyOnParameters);
+ComparableInspectorRegistration<hertz> const comparable(kDependsOnlyOnParameters);
+Cast<hertz, inspector_string> const asString("string", &HertzAsString, kDependsOnlyOnParameters);
+UnaryOperatorMinus<hertz, hertz> const negation(kDependsOnlyOnParameters);
+OperatorPlus<hertz, hertz, hertz> const sum(kDependsOnlyOnParameters);
+BinaryOperatorMinus<hertz, hertz, hertz> const difference(kDependsOnlyOnParameters);
+OperatorTimes<hertz, integer, hertz> const scaled(kDependsOnlyOnParameters);
+OperatorTimes<integer, hertz, hertz> const scaledFromLeft(kDependsOnlyOnParameters);
+OperatorDivide<hertz, hertz, integer> const ratio(kDependsOnlyOnParameters);
+OperatorDivide<hertz, integer, hertz> const divided(kDependsOnlyOnParameters);
+OperatorModulo<hertz, hertz, hertz> const remainder(kDependsOnlyOnParameters);
+Prop const absoluteValue("absolute value", "absolute values", &AbsoluteValue,
+                         kDependsOnlyOnParameters);
+GlobalProperty<hertz> const greatest("greatest hz", "greatest hzs", &GreatestHertz,
+                                     kDependsOnlyOnParameters);
+GlobalProperty<hertz> const least("least hz", "least hzs", &LeastHertz, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -82,17 +82,18 @@ inspector_string StringAsHexadecimal(inspector_string const& s) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 NamedGlobalProperty<integer> const hexadecimalInteger("hexadecimal integer", "hexadecimal integers",
-                                                      &HexadecimalInteger, kPure);
+                                                      &HexadecimalInteger,
+                                                      kDependsOnlyOnParameters);
 NamedGlobalProperty<inspector_string> const hexadecimalString("hexadecimal string",
                                                               "hexadecimal strings",
-                                                              &HexadecimalString, kPure);
+                                                              &HexadecimalString,
+                                                              kDependsOnlyOnParameters);
 Cast<integer, inspector_string> const integerAsHexadecimal("hexadecimal", &IntegerAsHexadecimal,
-                                                           kPure);
+                                                           kDependsOnlyOnParameters);
 Cast<inspector_string, inspector_string> const stringAsHexadecimal("hexadecimal",
-                                                                   &StringAsHexadecimal, kPure);
+                                                                   &StringAsHexadecimal,
+                                                                   kDependsOnlyOnParameters);
 
 }  // namespace
 

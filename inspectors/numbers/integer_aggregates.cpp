@@ -56,9 +56,9 @@ namespace {
 
 Prop const product("product", "products", &integer_product::Initialize, &integer_product::Multiply,
                    &integer_product::FirstFinal, &integer_product::NextFinal,
-                   &DependsOnlyOnParameters);
+                   kDependsOnlyOnParameters);
 Prop const sum("sum", "sums", &integer_sum::Initialize, &integer_sum::Add, &integer_sum::FirstFinal,
-               &integer_sum::NextFinal, &DependsOnlyOnParameters);
+               &integer_sum::NextFinal, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -77,21 +77,19 @@ floating_point standard_deviation::NextFinal() {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Prop const meanOfFloats("mean", "means", &mean::Initialize, &mean::AggregateFloat,
-                        &mean::FirstFinal, &mean::NextFinal, kPure);
+                        &mean::FirstFinal, &mean::NextFinal, kDependsOnlyOnParameters);
 Prop const meanOfIntegers("mean", "means", &mean::Initialize, &mean::AggregateInteger,
-                          &mean::FirstFinal, &mean::NextFinal, kPure);
+                          &mean::FirstFinal, &mean::NextFinal, kDependsOnlyOnParameters);
 Prop const deviationOfFloats("standard deviation", "standard deviations",
                              &standard_deviation::Initialize, &standard_deviation::AggregateFloat,
                              &standard_deviation::FirstFinal, &standard_deviation::NextFinal,
-                             kPure);
+                             kDependsOnlyOnParameters);
 Prop const deviationOfIntegers("standard deviation", "standard deviations",
                                &standard_deviation::Initialize,
                                &standard_deviation::AggregateInteger,
                                &standard_deviation::FirstFinal, &standard_deviation::NextFinal,
-                               kPure);
+                               kDependsOnlyOnParameters);
 
 }  // namespace
 

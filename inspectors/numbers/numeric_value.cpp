@@ -28,7 +28,7 @@ integer NumericValue(Of, inspector_string const& text) {
 
 namespace {
 
-Prop const numericValue("numeric value", "numeric values", &NumericValue, &DependsOnlyOnParameters);
+Prop const numericValue("numeric value", "numeric values", &NumericValue, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -50,9 +50,9 @@ hertz SignificantDigitsOfHertz(std::uint64_t n, hertz const& h) {
 namespace {
 
 NumberedProperty<integer, integer> const ofInteger("significant digits", "significant digitss",
-                                                   &SignificantDigits, nullptr);
+                                                   &SignificantDigits, kDependsOnlyOnParameters);
 NumberedProperty<hertz, hertz> const ofHertz("significant digits", "significant digitss",
-                                             &SignificantDigitsOfHertz, nullptr);
+                                             &SignificantDigitsOfHertz, kDependsOnlyOnParameters);
 
 }  // namespace
 

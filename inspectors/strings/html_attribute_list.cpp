@@ -40,14 +40,13 @@ inspector_string AsString(html_attribute_list const& list) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Type<html_attribute_list, kNotFingerprinted> const attributeListType;
 Prop const attributeList("attr list", "attr lists", &html_attribute_list_maker::Initialize,
                          &html_attribute_list_maker::Collect,
                          &html_attribute_list_maker::FirstFinal,
-                         &html_attribute_list_maker::NextFinal, kPure);
-Cast<html_attribute_list, inspector_string> const attributeListAsString("string", &AsString, kPure);
+                         &html_attribute_list_maker::NextFinal, kDependsOnlyOnParameters);
+Cast<html_attribute_list, inspector_string> const attributeListAsString("string", &AsString,
+                                                                        kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -79,28 +79,28 @@ html_rope html_concatenation::NextFinal() {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 using C = html_concatenation;
 
 Prop const concatenationOfHTML("concatenation", "concatenations", &C::FirstInitial, &C::NextInitial,
-                               &C::First, &C::Next, &C::FirstFinal, &C::NextFinal, kPure);
+                               &C::First, &C::Next, &C::FirstFinal, &C::NextFinal,
+                               kDependsOnlyOnParameters);
 Prop const stringDelimitedHTML("concatenation", "concatenations", &C::FirstInitial, &C::NextInitial,
                                &C::FirstStringOfHTML, &C::NextStringOfHTML, &C::FirstFinal,
-                               &C::NextFinal, kPure);
+                               &C::NextFinal, kDependsOnlyOnParameters);
 Prop const htmlDelimitedStrings("concatenation", "concatenations", &C::FirstInitial,
                                 &C::NextInitial, &C::FirstHTMLOfString, &C::NextHTMLOfString,
-                                &C::FirstFinal, &C::NextFinal, kPure);
+                                &C::FirstFinal, &C::NextFinal, kDependsOnlyOnParameters);
 Prop const htmlDelimitedHTML("concatenation", "concatenations", &C::FirstInitial, &C::NextInitial,
                              &C::FirstHTMLOfHTML, &C::NextHTMLOfHTML, &C::FirstFinal, &C::NextFinal,
-                             kPure);
+                             kDependsOnlyOnParameters);
 Prop const htmlConcatenation("html concatenation", "html concatenations", &C::FirstInitial,
                              &C::NextInitial, &C::First, &C::Next, &C::FirstFinal, &C::NextFinal,
-                             kPure);
+                             kDependsOnlyOnParameters);
 Prop const stringDelimitedHTMLConcatenation("html concatenation", "html concatenations",
                                             &C::FirstInitial, &C::NextInitial,
                                             &C::FirstStringOfHTML, &C::NextStringOfHTML,
-                                            &C::FirstFinal, &C::NextFinal, kPure);
+                                            &C::FirstFinal, &C::NextFinal,
+                                            kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -171,18 +171,16 @@ html_rope HTMLListWriter::Close() {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 // Four properties under one name: of a string (escaped), of html, and the same two
 // with attribute text as the index.
 template <class Info>
 class HTMLTagRegistration {
  public:
   HTMLTagRegistration(char const* name, char const* plural)
-      : ofText_(name, plural, &OfText, kPure),
-        ofHTML_(name, plural, &OfHTML, kPure),
-        attributedText_(name, plural, &AttributedText, kPure),
-        attributedHTML_(name, plural, &AttributedHTML, kPure) {}
+      : ofText_(name, plural, &OfText, kDependsOnlyOnParameters),
+        ofHTML_(name, plural, &OfHTML, kDependsOnlyOnParameters),
+        attributedText_(name, plural, &AttributedText, kDependsOnlyOnParameters),
+        attributedHTML_(name, plural, &AttributedHTML, kDependsOnlyOnParameters) {}
 
  private:
   static html_rope OfText(Of, inspector_string const& content) {
@@ -211,7 +209,8 @@ template <class Info>
 class EmptyHTMLTagRegistration {
  public:
   EmptyHTMLTagRegistration(char const* name, char const* plural)
-      : plain_(name, plural, &Plain, kPure), attributed_(name, plural, &Attributed, kPure) {}
+      : plain_(name, plural, &Plain, kDependsOnlyOnParameters),
+        attributed_(name, plural, &Attributed, kDependsOnlyOnParameters) {}
 
  private:
   static html_rope Plain() { return MakeEmptyHTMLTag(Info::TagName(), ConstData()); }
@@ -232,13 +231,13 @@ class HTMLListConcatenationRegistration {
  public:
   HTMLListConcatenationRegistration(char const* name, char const* plural)
       : text_(name, plural, &L::Initialize, &L::ConcatenateText, &L::FirstFinal, &L::NextFinal,
-              kPure),
+              kDependsOnlyOnParameters),
         attributedText_(name, plural, &L::Initialize, &L::ConcatenateTextWithAttributes,
-                        &L::FirstFinal, &L::NextFinal, kPure),
+                        &L::FirstFinal, &L::NextFinal, kDependsOnlyOnParameters),
         html_(name, plural, &L::Initialize, &L::ConcatenateHTML, &L::FirstFinal, &L::NextFinal,
-              kPure),
+              kDependsOnlyOnParameters),
         attributedHTML_(name, plural, &L::Initialize, &L::ConcatenateHTMLWithAttributes,
-                        &L::FirstFinal, &L::NextFinal, kPure) {}
+                        &L::FirstFinal, &L::NextFinal, kDependsOnlyOnParameters) {}
 
  private:
   Prop const text_;
@@ -315,12 +314,14 @@ INSPECTORS_HTML_TAG_INFO(hrTagInfo, "hr");
 // Every plural is the name followed by "s".
 #define INSPECTORS_NAME_AND_PLURAL(name) name, name "s"
 
-Prop const htmlTagOfText("html tag", "html tags", &HTMLTagOfString, kPure);
-Prop const htmlTagOfHTML("html tag", "html tags", &HTMLTagOfHTML, kPure);
-Prop const htmlTagOfTagAndText("html tag", "html tags", &HTMLTag0S, kPure);
-Prop const htmlTagOfTagAndHTML("html tag", "html tags", &HTMLTag0H, kPure);
-Prop const htmlTagOfTagAttributesAndText("html tag", "html tags", &HTMLTagNS, kPure);
-Prop const htmlTagOfTagAttributesAndHTML("html tag", "html tags", &HTMLTagNH, kPure);
+Prop const htmlTagOfText("html tag", "html tags", &HTMLTagOfString, kDependsOnlyOnParameters);
+Prop const htmlTagOfHTML("html tag", "html tags", &HTMLTagOfHTML, kDependsOnlyOnParameters);
+Prop const htmlTagOfTagAndText("html tag", "html tags", &HTMLTag0S, kDependsOnlyOnParameters);
+Prop const htmlTagOfTagAndHTML("html tag", "html tags", &HTMLTag0H, kDependsOnlyOnParameters);
+Prop const htmlTagOfTagAttributesAndText("html tag", "html tags", &HTMLTagNS,
+                                         kDependsOnlyOnParameters);
+Prop const htmlTagOfTagAttributesAndHTML("html tag", "html tags", &HTMLTagNH,
+                                         kDependsOnlyOnParameters);
 HTMLTagRegistration<htmlTagInfo> const htmlTag(INSPECTORS_NAME_AND_PLURAL("html"));
 HTMLTagRegistration<headTagInfo> const headTag(INSPECTORS_NAME_AND_PLURAL("head"));
 HTMLTagRegistration<titleTagInfo> const titleTag(INSPECTORS_NAME_AND_PLURAL("title"));

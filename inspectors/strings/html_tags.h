@@ -28,8 +28,7 @@ html_rope MakeEmptyHTMLTag(ConstData tag, ConstData attributes);
 
 // "html tag" with a description: the tag name up to the first whitespace byte (tab,
 // line feed, carriage return or space), the attribute text after it.
-html_rope HTMLTagOfString(inspector_string const& description, Of,
-                          inspector_string const& content);
+html_rope HTMLTagOfString(inspector_string const& description, Of, inspector_string const& content);
 html_rope HTMLTagOfHTML(inspector_string const& description, Of, html_rope const& content);
 
 // "html tag" of tuples: (tag, content) and (tag, attribute list, content).

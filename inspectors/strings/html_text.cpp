@@ -142,18 +142,18 @@ html_rope Concatenate(html_rope const& a, html_rope const& b) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Type<html_rope, kNotFingerprinted> const htmlType;
-NamedGlobalProperty<html_rope> const htmlOfText("html", "htmls", &html_rope_of, kPure);
-Cast<html_rope, inspector_string> const htmlAsString("string", &AsString, kPure);
-Cast<inspector_string, html_rope> const stringAsHTML("html", &AsHTML, kPure);
-Cast<html_rope, html_rope> const htmlAsHTML("html", &HTMLAsHTML, kPure);
-OperatorConcatenate<html_rope, inspector_string, html_rope> const htmlAndString(kPure,
-                                                                                &Concatenate);
-OperatorConcatenate<inspector_string, html_rope, html_rope> const stringAndHTML(kPure,
-                                                                                &Concatenate);
-OperatorConcatenate<html_rope, html_rope, html_rope> const htmlAndHTML(kPure, &Concatenate);
+NamedGlobalProperty<html_rope> const htmlOfText("html", "htmls", &html_rope_of,
+                                                kDependsOnlyOnParameters);
+Cast<html_rope, inspector_string> const htmlAsString("string", &AsString, kDependsOnlyOnParameters);
+Cast<inspector_string, html_rope> const stringAsHTML("html", &AsHTML, kDependsOnlyOnParameters);
+Cast<html_rope, html_rope> const htmlAsHTML("html", &HTMLAsHTML, kDependsOnlyOnParameters);
+OperatorConcatenate<html_rope, inspector_string, html_rope> const htmlAndString(
+    kDependsOnlyOnParameters, &Concatenate);
+OperatorConcatenate<inspector_string, html_rope, html_rope> const stringAndHTML(
+    kDependsOnlyOnParameters, &Concatenate);
+OperatorConcatenate<html_rope, html_rope, html_rope> const htmlAndHTML(kDependsOnlyOnParameters,
+                                                                       &Concatenate);
 
 }  // namespace
 

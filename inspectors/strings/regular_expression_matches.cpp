@@ -85,20 +85,19 @@ substring regular_expression_match_part_iterator::Next(Of, regular_expression_ma
 
 namespace {
 
-// Neither an expression nor a match has a fingerprint, so these results are never
-// cached; without a fingerprint function the evaluator does not fingerprint the
-// searched string for nothing.
-constexpr FingerprintFunction kNeverCached = nullptr;
-
+// Neither an expression nor a match has a fingerprint, so the evaluator never
+// caches these results, although they depend only on their arguments.
 DerivedType<regular_expression_match, substring, kNotFingerprinted> const matchType;
 Prop const matches("match", "matches", &regular_expression_match_iterator::First,
-                   &regular_expression_match_iterator::Next, kNeverCached);
+                   &regular_expression_match_iterator::Next, kDependsOnlyOnParameters);
 Prop const firstMatch("first match", "first matches", &regular_expression_match_iterator::First,
-                      &regular_expression_match_iterator::NoNext, kNeverCached);
+                      &regular_expression_match_iterator::NoNext, kDependsOnlyOnParameters);
 Prop const parenthesizedParts("parenthesized part", "parenthesized parts",
                               &regular_expression_match_part_iterator::First,
-                              &regular_expression_match_part_iterator::Next, kNeverCached);
-Prop const parenthesizedPart("parenthesized part", "parenthesized parts", &MatchPart, kNeverCached);
+                              &regular_expression_match_part_iterator::Next,
+                              kDependsOnlyOnParameters);
+Prop const parenthesizedPart("parenthesized part", "parenthesized parts", &MatchPart,
+                             kDependsOnlyOnParameters);
 
 }  // namespace
 

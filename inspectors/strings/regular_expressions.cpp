@@ -105,48 +105,36 @@ boolean EndsWith(inspector_string const& s, regular_expression const& r) {
 
 namespace {
 
-// Lets the evaluator drop the cached expressions.
-class CompiledPatternCacheRegistration {
- public:
-  CompiledPatternCacheRegistration() {
-    Register_Cache(block_.Address(), kCacheBlockSize, &Clear, nullptr);
-  }
-  ~CompiledPatternCacheRegistration() { Unregister_Cache(block_.Address()); }
-  CompiledPatternCacheRegistration(CompiledPatternCacheRegistration const&) = delete;
-  CompiledPatternCacheRegistration& operator=(CompiledPatternCacheRegistration const&) = delete;
-
- private:
-  static void Clear(void*) { CompiledPatterns().Clear(); }
-
-  RegistrationBlock<kCacheBlockSize> block_;
-};
-
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-// An expression has no fingerprint, so a result computed from one is never cached;
-// without a fingerprint function the evaluator does not fingerprint the other
-// operand (a long string, or a substring with its whole string) for nothing.
-constexpr FingerprintFunction kNeverCached = nullptr;
+void ClearCompiledPatterns() {
+  CompiledPatterns().Clear();
+}
 
 Type<regular_expression, kNotFingerprinted> const regularExpressionType;
 Prop const regex("regex", "regexes", &regular_expression_iterator::FirstCaseSensitive,
-                 &regular_expression_iterator::Next, kPure);
+                 &regular_expression_iterator::Next, kDependsOnlyOnParameters);
 Prop const regularExpression("regular expression", "regular expressions",
                              &regular_expression_iterator::FirstCaseSensitive,
-                             &regular_expression_iterator::Next, kPure);
+                             &regular_expression_iterator::Next, kDependsOnlyOnParameters);
 Prop const caseInsensitiveRegex("case insensitive regex", "case insensitive regexes",
                                 &regular_expression_iterator::FirstCaseInsensitive,
-                                &regular_expression_iterator::Next, kPure);
+                                &regular_expression_iterator::Next, kDependsOnlyOnParameters);
 Prop const caseInsensitiveRegularExpression("case insensitive regular expression",
                                             "case insensitive regular expressions",
                                             &regular_expression_iterator::FirstCaseInsensitive,
-                                            &regular_expression_iterator::Next, kPure);
-RelationContains<inspector_string, regular_expression> const contains(kNeverCached, &Contains);
-RelationEqual<inspector_string, regular_expression> const equal(kNeverCached, &operator==);
-RelationEqual<regular_expression, inspector_string> const equalReversed(kNeverCached, &operator==);
-RelationStartsWith<inspector_string, regular_expression> const startsWith(kNeverCached,
+                                            &regular_expression_iterator::Next,
+                                            kDependsOnlyOnParameters);
+RelationContains<inspector_string, regular_expression> const contains(kDependsOnlyOnParameters,
+                                                                      &Contains);
+RelationEqual<inspector_string, regular_expression> const equal(kDependsOnlyOnParameters,
+                                                                &operator==);
+RelationEqual<regular_expression, inspector_string> const equalReversed(kDependsOnlyOnParameters,
+                                                                        &operator==);
+RelationStartsWith<inspector_string, regular_expression> const startsWith(kDependsOnlyOnParameters,
                                                                           &StartsWith);
-RelationEndsWith<inspector_string, regular_expression> const endsWith(kNeverCached, &EndsWith);
-CompiledPatternCacheRegistration const compiledPatternCache;
+RelationEndsWith<inspector_string, regular_expression> const endsWith(kDependsOnlyOnParameters,
+                                                                      &EndsWith);
+// Lets the evaluator drop the cached expressions.
+CacheRegistration<&ClearCompiledPatterns> const compiledPatternCache;
 
 }  // namespace
 

@@ -158,16 +158,16 @@ inspector_string AsString(rope const& r) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Type<rope, kNotFingerprinted> const ropeType;
-NamedGlobalProperty<rope> const ropeOfText("rope", "ropes", &rope_of, kPure);
-OperatorConcatenate<rope, inspector_string, rope> const ropeAndString(kPure, &Concatenate);
-OperatorConcatenate<inspector_string, rope, rope> const stringAndRope(kPure, &Concatenate);
-OperatorConcatenate<rope, rope, rope> const ropeAndRope(kPure, &Concatenate);
-RelationContains<rope, inspector_string> const ropeContains(kPure, &Contains);
-Prop const length("length", "lengths", &length_of, kPure);
-Cast<rope, inspector_string> const ropeAsString("string", &AsString, kPure);
+NamedGlobalProperty<rope> const ropeOfText("rope", "ropes", &rope_of, kDependsOnlyOnParameters);
+OperatorConcatenate<rope, inspector_string, rope> const ropeAndString(kDependsOnlyOnParameters,
+                                                                      &Concatenate);
+OperatorConcatenate<inspector_string, rope, rope> const stringAndRope(kDependsOnlyOnParameters,
+                                                                      &Concatenate);
+OperatorConcatenate<rope, rope, rope> const ropeAndRope(kDependsOnlyOnParameters, &Concatenate);
+RelationContains<rope, inspector_string> const ropeContains(kDependsOnlyOnParameters, &Contains);
+Prop const length("length", "lengths", &length_of, kDependsOnlyOnParameters);
+Cast<rope, inspector_string> const ropeAsString("string", &AsString, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -40,16 +40,14 @@ inspector_string string_concatenation::NextFinal() {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Prop const concatenation("concatenation", "concatenations", &string_concatenation::Initialize,
                          &string_concatenation::Concatenate, &string_concatenation::FirstFinal,
-                         &string_concatenation::NextFinal, kPure);
+                         &string_concatenation::NextFinal, kDependsOnlyOnParameters);
 Prop const concatenationWithDelimiter("concatenation", "concatenations",
                                       &string_concatenation::Initialize,
                                       &string_concatenation::ConcatenateWithDelimiter,
                                       &string_concatenation::FirstFinal,
-                                      &string_concatenation::NextFinal, kPure);
+                                      &string_concatenation::NextFinal, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -94,19 +94,16 @@ substring word_separated_iterator::Next(inspector_string const& delimiter, Of,
 
 namespace {
 
-// The pieces are cut anew for every query: no fingerprint function.
-constexpr FingerprintFunction kUncached = nullptr;
-
 Prop const substringsBefore("substring before", "substrings before", &word_before_iterator::First,
-                            &word_before_iterator::Next, kUncached);
+                            &word_before_iterator::Next, kDependsOnlyOnParameters);
 Prop const substringsAfter("substring after", "substrings after", &word_after_iterator::First,
-                           &word_after_iterator::Next, kUncached);
+                           &word_after_iterator::Next, kDependsOnlyOnParameters);
 Prop const substringsBetween("substring between", "substrings between",
                              &word_between_iterator::First, &word_between_iterator::Next,
-                             kUncached);
+                             kDependsOnlyOnParameters);
 Prop const substringsSeparatedBy("substring separated by", "substrings separated by",
                                  &word_separated_iterator::First, &word_separated_iterator::Next,
-                                 kUncached);
+                                 kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -52,19 +52,19 @@ string_position string_position_iterator::Next(Of, inspector_string const& s) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 DerivedType<string_position, integer, kFingerprinted> const stringPositionType;
-NumberedProperty<inspector_string, string_position> const numberedPosition("position", "positions",
-                                                                           &position, kPure);
-Property<substring, string_position> const substringStart("start", "starts", &start, kPure);
-Property<substring, string_position> const substringEnd("end", "ends", &end, kPure);
+NumberedProperty<inspector_string, string_position> const numberedPosition(
+    "position", "positions", &position, kDependsOnlyOnParameters);
+Property<substring, string_position> const substringStart("start", "starts", &start,
+                                                          kDependsOnlyOnParameters);
+Property<substring, string_position> const substringEnd("end", "ends", &end,
+                                                        kDependsOnlyOnParameters);
 Property<string_position, substring> const precedingText("preceding text", "preceding texts",
-                                                         &preceding_text, kPure);
+                                                         &preceding_text, kDependsOnlyOnParameters);
 Property<string_position, substring> const followingText("following text", "following texts",
-                                                         &following_text, kPure);
+                                                         &following_text, kDependsOnlyOnParameters);
 Prop const positions("position", "positions", &string_position_iterator::First,
-                     &string_position_iterator::Next, kPure);
+                     &string_position_iterator::Next, kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -27,13 +27,14 @@ inspector_string TrimmedString(inspector_string const& s) {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 Cast<inspector_string, inspector_string> const leftTrimmed("left trimmed string",
-                                                           &LeftTrimmedString, kPure);
+                                                           &LeftTrimmedString,
+                                                           kDependsOnlyOnParameters);
 Cast<inspector_string, inspector_string> const rightTrimmed("right trimmed string",
-                                                            &RightTrimmedString, kPure);
-Cast<inspector_string, inspector_string> const trimmed("trimmed string", &TrimmedString, kPure);
+                                                            &RightTrimmedString,
+                                                            kDependsOnlyOnParameters);
+Cast<inspector_string, inspector_string> const trimmed("trimmed string", &TrimmedString,
+                                                       kDependsOnlyOnParameters);
 
 }  // namespace
 

@@ -100,25 +100,28 @@ substring substring_iterator::Next(unsigned char const* bytes, unsigned long len
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 DerivedType<substring, inspector_string, kFingerprinted> const substringType;
 NumberedProperty<inspector_string, substring> const firstCharacters("first", "firsts",
-                                                                    &first_characters, kPure);
+                                                                    &first_characters,
+                                                                    kDependsOnlyOnParameters);
 NumberedProperty<inspector_string, substring> const lastCharacters("last", "lasts",
-                                                                   &last_characters, kPure);
-NamedProperty<inspector_string, substring> const firstMatch("first", "firsts", &first_match, kPure);
-NamedProperty<inspector_string, substring> const lastMatch("last", "lasts", &last_match, kPure);
+                                                                   &last_characters,
+                                                                   kDependsOnlyOnParameters);
+NamedProperty<inspector_string, substring> const firstMatch("first", "firsts", &first_match,
+                                                            kDependsOnlyOnParameters);
+NamedProperty<inspector_string, substring> const lastMatch("last", "lasts", &last_match,
+                                                           kDependsOnlyOnParameters);
 Property<substring, substring> const precedingText("preceding text", "preceding texts",
-                                                   &preceding_text, kPure);
+                                                   &preceding_text, kDependsOnlyOnParameters);
 Property<substring, substring> const followingText("following text", "following texts",
-                                                   &following_text, kPure);
+                                                   &following_text, kDependsOnlyOnParameters);
 NumberedProperty<inspector_string, substring> const numberedCharacter("character", "characters",
-                                                                      &character, kPure);
+                                                                      &character,
+                                                                      kDependsOnlyOnParameters);
 Prop const characters("character", "characters", &character_iterator::First,
-                      &character_iterator::Next, kPure);
+                      &character_iterator::Next, kDependsOnlyOnParameters);
 IteratedNamedProperty<substring_iterator, inspector_string, substring> const substrings(
-    "substring", "substrings", kPure);
+    "substring", "substrings", kDependsOnlyOnParameters);
 
 }  // namespace
 

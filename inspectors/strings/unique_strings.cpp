@@ -41,14 +41,12 @@ StringWithMultiplicity unique_strings::NextFinal() {
 
 namespace {
 
-constexpr FingerprintFunction kPure = &DependsOnlyOnParameters;
-
 DerivedType<StringWithMultiplicity, inspector_string, kNotFingerprinted> const
     stringWithMultiplicityType;
-Prop const multiplicity("multiplicity", "multiplicities", &Multiplicity, kPure);
+Prop const multiplicity("multiplicity", "multiplicities", &Multiplicity, kDependsOnlyOnParameters);
 Prop const uniqueValues("unique value", "unique values", &unique_strings::Initialize,
                         &unique_strings::Aggregate, &unique_strings::FirstFinal,
-                        &unique_strings::NextFinal, kPure);
+                        &unique_strings::NextFinal, kDependsOnlyOnParameters);
 
 }  // namespace
 

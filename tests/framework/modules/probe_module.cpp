@@ -195,41 +195,41 @@ class total_aggregator {
 
 Type<probe, kFingerprinted> probeType;
 DerivedType<parity_probe, probe, kNotFingerprinted> parityProbeType;
-Prop doubled("doubled", "doubleds", &Doubled, &DependsOnlyOnParameters);
-Prop plus("plus", "pluses", &PlusProbe, &DependsOnlyOnParameters);
-Prop probeOfInteger("probe", "probes", &ProbeOfInteger, &DependsOnlyOnParameters);
+Prop doubled("doubled", "doubleds", &Doubled, kDependsOnlyOnParameters);
+Prop plus("plus", "pluses", &PlusProbe, kDependsOnlyOnParameters);
+Prop probeOfInteger("probe", "probes", &ProbeOfInteger, kDependsOnlyOnParameters);
 Prop zeroProbe("zero probe", "zero probes", &ZeroProbe, nullptr);
-Property<probe, integer> valueOf("value", "values", &ValueOf, &DependsOnlyOnParameters);
-GlobalProperty<integer> answer("answer", "answers", &Answer, &DependsOnLocalTimeZone);
+Property<probe, integer> valueOf("value", "values", &ValueOf, kDependsOnlyOnParameters);
+GlobalProperty<integer> answer("answer", "answers", &Answer, kDependsOnLocalTimeZone);
 NamedProperty<probe, integer> namedLength("named length", "named lengths", &NamedLength,
-                                          &DependsOnlyOnParameters);
+                                          kDependsOnlyOnParameters);
 NamedGlobalProperty<integer> globalNamedLength("global length", "global lengths",
-                                               &GlobalNamedLength, &DependsOnlyOnParameters);
-NumberedProperty<probe, boolean> digit("digit", "digits", &Digit, &DependsOnlyOnParameters);
-Prop failing("failing", "failings", &Failing, &DependsOnlyOnParameters);
-Cast<probe, integer> probeAsInteger("integer", &ProbeAsInteger, &DependsOnlyOnParameters);
-Cast<integer, probe> integerAsProbe("probe", &IntegerAsProbe, &DependsOnlyOnParameters);
-OperatorPlus<probe, probe, probe> plusOperator(&DependsOnlyOnParameters);
-RelationContains<probe, probe> containsRelation(&DependsOnlyOnParameters, &ProbeContains);
-UnaryOperatorMinus<probe, probe> minusOperator(&DependsOnlyOnParameters);
+                                               &GlobalNamedLength, kDependsOnlyOnParameters);
+NumberedProperty<probe, boolean> digit("digit", "digits", &Digit, kDependsOnlyOnParameters);
+Prop failing("failing", "failings", &Failing, kDependsOnlyOnParameters);
+Cast<probe, integer> probeAsInteger("integer", &ProbeAsInteger, kDependsOnlyOnParameters);
+Cast<integer, probe> integerAsProbe("probe", &IntegerAsProbe, kDependsOnlyOnParameters);
+OperatorPlus<probe, probe, probe> plusOperator(kDependsOnlyOnParameters);
+RelationContains<probe, probe> containsRelation(kDependsOnlyOnParameters, &ProbeContains);
+UnaryOperatorMinus<probe, probe> minusOperator(kDependsOnlyOnParameters);
 Prop countdownOf("countdown", "countdowns", &countdown::First, &countdown::Next,
-                 &DependsOnlyOnParameters);
+                 kDependsOnlyOnParameters);
 Prop countdownBy("countdown by", "countdowns by", &countdown::FirstBy, &countdown::NextBy,
-                 &DependsOnlyOnParameters);
+                 kDependsOnlyOnParameters);
 Prop countdownOfWorld("world countdown", "world countdowns", &countdown::FirstOfWorld,
-                      &countdown::NextOfWorld, &DependsOnlyOnParameters);
+                      &countdown::NextOfWorld, kDependsOnlyOnParameters);
 IteratedProperty<named_countdown, probe, integer> countdownByName("named countdown",
                                                                   "named countdowns",
-                                                                  &DependsOnlyOnParameters);
+                                                                  kDependsOnlyOnParameters);
 IteratedNamedProperty<byte_iterator, probe, integer> bytesOf("byte", "bytes",
-                                                             &DependsOnlyOnParameters);
+                                                             kDependsOnlyOnParameters);
 Prop total("total", "totals", &total_aggregator::FirstInitial, &total_aggregator::NextInitial,
            &total_aggregator::First, &total_aggregator::Next, &total_aggregator::FirstFinal,
-           &total_aggregator::NextFinal, &DependsOnlyOnParameters);
-ComparableInspectorRegistration<probe> comparable(&DependsOnlyOnParameters);
-Cast<integer, parity_probe> asParityProbe("parity probe", &AsParityProbe, &DependsOnlyOnParameters);
-Prop parityValue("parity value", "parity values", &ParityProbeValue, &DependsOnlyOnParameters);
-ExtremumInspector<parity_probe> parityExtrema(&DependsOnlyOnParameters);
+           &total_aggregator::NextFinal, kDependsOnlyOnParameters);
+ComparableInspectorRegistration<probe> comparable(kDependsOnlyOnParameters);
+Cast<integer, parity_probe> asParityProbe("parity probe", &AsParityProbe, kDependsOnlyOnParameters);
+Prop parityValue("parity value", "parity values", &ParityProbeValue, kDependsOnlyOnParameters);
+ExtremumInspector<parity_probe> parityExtrema(kDependsOnlyOnParameters);
 
 }  // namespace
 }  // namespace inspectors
