@@ -1,6 +1,7 @@
 #include "inspectors/strings/html_tags.h"
 
 #include <cstring>
+#include <string>
 
 #include "foundation/ascii.h"
 #include "framework/inspector.h"
@@ -171,55 +172,68 @@ html_rope HTMLListWriter::Close() {
 
 namespace {
 
-// Four properties under one name: of a string (escaped), of html, and the same two
-// with attribute text as the index.
-template <class Info>
-class HTMLTagRegistration {
+// The name a tag registration is asked for by, its plural (the name followed by "s")
+// and the tag it writes (the name, unless given).
+class TagPhrase {
  public:
-  HTMLTagRegistration(char const* name, char const* plural)
-      : ofText_(name, plural, &OfText, kDependsOnlyOnParameters),
-        ofHTML_(name, plural, &OfHTML, kDependsOnlyOnParameters),
-        attributedText_(name, plural, &AttributedText, kDependsOnlyOnParameters),
-        attributedHTML_(name, plural, &AttributedHTML, kDependsOnlyOnParameters) {}
+  explicit TagPhrase(char const* name, char const* tag)
+      : name_(name), plural_(std::string(name) + "s"), tag_(tag == nullptr ? name : tag) {}
+
+ protected:
+  char const* name_;
+  std::string const plural_;
+  ConstData tag_;
+};
+
+// Four properties under one name: of a string (escaped), of html, and the same two
+// with attribute text as the index. Each receives the tag it writes.
+class HTMLTagRegistration : private TagPhrase {
+ public:
+  HTMLTagRegistration(char const* name, char const* tag = nullptr)
+      : TagPhrase(name, tag),
+        ofText_(name_, plural_.c_str(), tag_, &OfText, kDependsOnlyOnParameters),
+        ofHTML_(name_, plural_.c_str(), tag_, &OfHTML, kDependsOnlyOnParameters),
+        attributedText_(name_, plural_.c_str(), tag_, &AttributedText, kDependsOnlyOnParameters),
+        attributedHTML_(name_, plural_.c_str(), tag_, &AttributedHTML, kDependsOnlyOnParameters) {}
 
  private:
-  static html_rope OfText(Of, inspector_string const& content) {
-    return MakeTaggedText(Info::TagName(), ConstData(), AsConstData(content));
+  static html_rope OfText(ConstData const& tag, Of, inspector_string const& content) {
+    return MakeTaggedText(tag, ConstData(), AsConstData(content));
   }
-  static html_rope OfHTML(Of, html_rope const& content) {
-    return MakeTaggedHTML(Info::TagName(), ConstData(), content);
+  static html_rope OfHTML(ConstData const& tag, Of, html_rope const& content) {
+    return MakeTaggedHTML(tag, ConstData(), content);
   }
-  static html_rope AttributedText(inspector_string const& attributes, Of,
+  static html_rope AttributedText(ConstData const& tag, inspector_string const& attributes, Of,
                                   inspector_string const& content) {
-    return MakeTaggedText(Info::TagName(), AsConstData(attributes), AsConstData(content));
+    return MakeTaggedText(tag, AsConstData(attributes), AsConstData(content));
   }
-  static html_rope AttributedHTML(inspector_string const& attributes, Of,
+  static html_rope AttributedHTML(ConstData const& tag, inspector_string const& attributes, Of,
                                   html_rope const& content) {
-    return MakeTaggedHTML(Info::TagName(), AsConstData(attributes), content);
+    return MakeTaggedHTML(tag, AsConstData(attributes), content);
   }
 
-  Prop const ofText_;
-  Prop const ofHTML_;
-  Prop const attributedText_;
-  Prop const attributedHTML_;
+  PropWith<ConstData> const ofText_;
+  PropWith<ConstData> const ofHTML_;
+  PropWith<ConstData> const attributedText_;
+  PropWith<ConstData> const attributedHTML_;
 };
 
 // Two properties of the world: the empty tag alone, and with attribute text.
-template <class Info>
-class EmptyHTMLTagRegistration {
+class EmptyHTMLTagRegistration : private TagPhrase {
  public:
-  EmptyHTMLTagRegistration(char const* name, char const* plural)
-      : plain_(name, plural, &Plain, kDependsOnlyOnParameters),
-        attributed_(name, plural, &Attributed, kDependsOnlyOnParameters) {}
+  explicit EmptyHTMLTagRegistration(char const* name)
+      : TagPhrase(name, nullptr),
+        plain_(name_, plural_.c_str(), tag_, &Plain, kDependsOnlyOnParameters),
+        attributed_(name_, plural_.c_str(), tag_, &Attributed, kDependsOnlyOnParameters) {}
 
  private:
-  static html_rope Plain() { return MakeEmptyHTMLTag(Info::TagName(), ConstData()); }
-  static html_rope Attributed(inspector_string const& attributes) {
-    return MakeEmptyHTMLTag(Info::TagName(), AsConstData(attributes));
+  static html_rope Plain(ConstData const& tag) { return MakeEmptyHTMLTag(tag, ConstData()); }
+  static html_rope Attributed(ConstData const& tag, inspector_string const& attributes) {
+    return MakeEmptyHTMLTag(tag, AsConstData(attributes));
   }
 
-  Prop const plain_;
-  Prop const attributed_;
+  PropWith<ConstData> const plain_;
+  PropWith<ConstData> const attributed_;
 };
 
 // Four aggregates under one name: string or html items, with or without attribute
@@ -246,74 +260,6 @@ class HTMLListConcatenationRegistration {
   Prop const attributedHTML_;
 };
 
-#define INSPECTORS_HTML_TAG_INFO(Info, tag)                         \
-  struct Info {                                                     \
-    static constexpr char const* TagName() noexcept { return tag; } \
-  }
-
-INSPECTORS_HTML_TAG_INFO(htmlTagInfo, "html");
-INSPECTORS_HTML_TAG_INFO(headTagInfo, "head");
-INSPECTORS_HTML_TAG_INFO(titleTagInfo, "title");
-INSPECTORS_HTML_TAG_INFO(metaTagInfo, "meta");
-INSPECTORS_HTML_TAG_INFO(bodyTagInfo, "body");
-INSPECTORS_HTML_TAG_INFO(divTagInfo, "div");
-INSPECTORS_HTML_TAG_INFO(spanTagInfo, "span");
-INSPECTORS_HTML_TAG_INFO(addressTagInfo, "address");
-INSPECTORS_HTML_TAG_INFO(h1TagInfo, "h1");
-INSPECTORS_HTML_TAG_INFO(h2TagInfo, "h2");
-INSPECTORS_HTML_TAG_INFO(h3TagInfo, "h3");
-INSPECTORS_HTML_TAG_INFO(h4TagInfo, "h4");
-INSPECTORS_HTML_TAG_INFO(h5TagInfo, "h5");
-INSPECTORS_HTML_TAG_INFO(h6TagInfo, "h6");
-INSPECTORS_HTML_TAG_INFO(emTagInfo, "em");
-INSPECTORS_HTML_TAG_INFO(strongTagInfo, "strong");
-INSPECTORS_HTML_TAG_INFO(dfnTagInfo, "dfn");
-INSPECTORS_HTML_TAG_INFO(codeTagInfo, "code");
-INSPECTORS_HTML_TAG_INFO(sampTagInfo, "samp");
-INSPECTORS_HTML_TAG_INFO(kbdTagInfo, "kbd");
-INSPECTORS_HTML_TAG_INFO(varTagInfo, "var");
-INSPECTORS_HTML_TAG_INFO(citeTagInfo, "cite");
-INSPECTORS_HTML_TAG_INFO(abbrTagInfo, "abbr");
-INSPECTORS_HTML_TAG_INFO(acronymTagInfo, "acronym");
-INSPECTORS_HTML_TAG_INFO(blockquoteTagInfo, "blockquote");
-INSPECTORS_HTML_TAG_INFO(qTagInfo, "q");
-INSPECTORS_HTML_TAG_INFO(subTagInfo, "sub");
-INSPECTORS_HTML_TAG_INFO(supTagInfo, "sup");
-INSPECTORS_HTML_TAG_INFO(pTagInfo, "p");
-INSPECTORS_HTML_TAG_INFO(brTagInfo, "br");
-INSPECTORS_HTML_TAG_INFO(preTagInfo, "pre");
-INSPECTORS_HTML_TAG_INFO(insTagInfo, "ins");
-INSPECTORS_HTML_TAG_INFO(delTagInfo, "del");
-INSPECTORS_HTML_TAG_INFO(ulTagInfo, "ul");
-INSPECTORS_HTML_TAG_INFO(olTagInfo, "ol");
-INSPECTORS_HTML_TAG_INFO(liTagInfo, "li");
-INSPECTORS_HTML_TAG_INFO(dtTagInfo, "dt");
-INSPECTORS_HTML_TAG_INFO(ddTagInfo, "dd");
-INSPECTORS_HTML_TAG_INFO(tableTagInfo, "table");
-INSPECTORS_HTML_TAG_INFO(captionTagInfo, "caption");
-INSPECTORS_HTML_TAG_INFO(theadTagInfo, "thead");
-INSPECTORS_HTML_TAG_INFO(tfootTagInfo, "tfoot");
-INSPECTORS_HTML_TAG_INFO(tbodyTagInfo, "tbody");
-INSPECTORS_HTML_TAG_INFO(colgroupTagInfo, "colgroup");
-INSPECTORS_HTML_TAG_INFO(colTagInfo, "col");
-INSPECTORS_HTML_TAG_INFO(trTagInfo, "tr");
-INSPECTORS_HTML_TAG_INFO(thTagInfo, "th");
-INSPECTORS_HTML_TAG_INFO(tdTagInfo, "td");
-INSPECTORS_HTML_TAG_INFO(anchorTagInfo, "a");
-INSPECTORS_HTML_TAG_INFO(linkTagInfo, "link");
-INSPECTORS_HTML_TAG_INFO(baseTagInfo, "base");
-INSPECTORS_HTML_TAG_INFO(ttTagInfo, "tt");
-INSPECTORS_HTML_TAG_INFO(italicTagInfo, "i");
-INSPECTORS_HTML_TAG_INFO(bTagInfo, "b");
-INSPECTORS_HTML_TAG_INFO(bigTagInfo, "big");
-INSPECTORS_HTML_TAG_INFO(smallTagInfo, "small");
-INSPECTORS_HTML_TAG_INFO(hrTagInfo, "hr");
-
-#undef INSPECTORS_HTML_TAG_INFO
-
-// Every plural is the name followed by "s".
-#define INSPECTORS_NAME_AND_PLURAL(name) name, name "s"
-
 Prop const htmlTagOfText("html tag", "html tags", &HTMLTagOfString, kDependsOnlyOnParameters);
 Prop const htmlTagOfHTML("html tag", "html tags", &HTMLTagOfHTML, kDependsOnlyOnParameters);
 Prop const htmlTagOfTagAndText("html tag", "html tags", &HTMLTag0S, kDependsOnlyOnParameters);
@@ -322,72 +268,27 @@ Prop const htmlTagOfTagAttributesAndText("html tag", "html tags", &HTMLTagNS,
                                          kDependsOnlyOnParameters);
 Prop const htmlTagOfTagAttributesAndHTML("html tag", "html tags", &HTMLTagNH,
                                          kDependsOnlyOnParameters);
-HTMLTagRegistration<htmlTagInfo> const htmlTag(INSPECTORS_NAME_AND_PLURAL("html"));
-HTMLTagRegistration<headTagInfo> const headTag(INSPECTORS_NAME_AND_PLURAL("head"));
-HTMLTagRegistration<titleTagInfo> const titleTag(INSPECTORS_NAME_AND_PLURAL("title"));
-HTMLTagRegistration<metaTagInfo> const metaTag(INSPECTORS_NAME_AND_PLURAL("meta"));
-HTMLTagRegistration<bodyTagInfo> const bodyTag(INSPECTORS_NAME_AND_PLURAL("body"));
-HTMLTagRegistration<divTagInfo> const divTag(INSPECTORS_NAME_AND_PLURAL("div"));
-HTMLTagRegistration<spanTagInfo> const spanTag(INSPECTORS_NAME_AND_PLURAL("span"));
-HTMLTagRegistration<addressTagInfo> const addressTag(INSPECTORS_NAME_AND_PLURAL("address"));
-HTMLTagRegistration<h1TagInfo> const h1Tag(INSPECTORS_NAME_AND_PLURAL("h1"));
-HTMLTagRegistration<h2TagInfo> const h2Tag(INSPECTORS_NAME_AND_PLURAL("h2"));
-HTMLTagRegistration<h3TagInfo> const h3Tag(INSPECTORS_NAME_AND_PLURAL("h3"));
-HTMLTagRegistration<h4TagInfo> const h4Tag(INSPECTORS_NAME_AND_PLURAL("h4"));
-HTMLTagRegistration<h5TagInfo> const h5Tag(INSPECTORS_NAME_AND_PLURAL("h5"));
-HTMLTagRegistration<h6TagInfo> const h6Tag(INSPECTORS_NAME_AND_PLURAL("h6"));
-HTMLTagRegistration<emTagInfo> const emTag(INSPECTORS_NAME_AND_PLURAL("em"));
-HTMLTagRegistration<strongTagInfo> const strongTag(INSPECTORS_NAME_AND_PLURAL("strong"));
-HTMLTagRegistration<dfnTagInfo> const dfnTag(INSPECTORS_NAME_AND_PLURAL("dfn"));
-HTMLTagRegistration<codeTagInfo> const codeTag(INSPECTORS_NAME_AND_PLURAL("code"));
-HTMLTagRegistration<sampTagInfo> const sampTag(INSPECTORS_NAME_AND_PLURAL("samp"));
-HTMLTagRegistration<kbdTagInfo> const kbdTag(INSPECTORS_NAME_AND_PLURAL("kbd"));
-HTMLTagRegistration<varTagInfo> const varTag(INSPECTORS_NAME_AND_PLURAL("var"));
-HTMLTagRegistration<citeTagInfo> const citeTag(INSPECTORS_NAME_AND_PLURAL("cite"));
-HTMLTagRegistration<abbrTagInfo> const abbrTag(INSPECTORS_NAME_AND_PLURAL("abbr"));
-HTMLTagRegistration<acronymTagInfo> const acronymTag(INSPECTORS_NAME_AND_PLURAL("acronym"));
-HTMLTagRegistration<blockquoteTagInfo> const blockquoteTag(
-    INSPECTORS_NAME_AND_PLURAL("blockquote"));
-HTMLTagRegistration<qTagInfo> const qTag(INSPECTORS_NAME_AND_PLURAL("q"));
-HTMLTagRegistration<subTagInfo> const subTag(INSPECTORS_NAME_AND_PLURAL("sub"));
-HTMLTagRegistration<supTagInfo> const supTag(INSPECTORS_NAME_AND_PLURAL("sup"));
-HTMLTagRegistration<pTagInfo> const pTag(INSPECTORS_NAME_AND_PLURAL("p"));
-EmptyHTMLTagRegistration<brTagInfo> const brTag(INSPECTORS_NAME_AND_PLURAL("br"));
-HTMLTagRegistration<preTagInfo> const preTag(INSPECTORS_NAME_AND_PLURAL("pre"));
-HTMLTagRegistration<insTagInfo> const insTag(INSPECTORS_NAME_AND_PLURAL("ins"));
-HTMLTagRegistration<delTagInfo> const delTag(INSPECTORS_NAME_AND_PLURAL("del"));
-HTMLListConcatenationRegistration<UnorderedListTraits> const unorderedList(
-    INSPECTORS_NAME_AND_PLURAL("unordered list"));
-HTMLListConcatenationRegistration<OrderedListTraits> const orderedList(
-    INSPECTORS_NAME_AND_PLURAL("ordered list"));
-HTMLListConcatenationRegistration<DefinitionListTraits> const definitionList(
-    INSPECTORS_NAME_AND_PLURAL("definition list"));
-HTMLTagRegistration<ulTagInfo> const ulTag(INSPECTORS_NAME_AND_PLURAL("ul"));
-HTMLTagRegistration<olTagInfo> const olTag(INSPECTORS_NAME_AND_PLURAL("ol"));
-HTMLTagRegistration<liTagInfo> const liTag(INSPECTORS_NAME_AND_PLURAL("li"));
-HTMLTagRegistration<dtTagInfo> const dtTag(INSPECTORS_NAME_AND_PLURAL("dt"));
-HTMLTagRegistration<ddTagInfo> const ddTag(INSPECTORS_NAME_AND_PLURAL("dd"));
-HTMLTagRegistration<tableTagInfo> const tableTag(INSPECTORS_NAME_AND_PLURAL("table"));
-HTMLTagRegistration<captionTagInfo> const captionTag(INSPECTORS_NAME_AND_PLURAL("caption"));
-HTMLTagRegistration<theadTagInfo> const theadTag(INSPECTORS_NAME_AND_PLURAL("thead"));
-HTMLTagRegistration<tfootTagInfo> const tfootTag(INSPECTORS_NAME_AND_PLURAL("tfoot"));
-HTMLTagRegistration<tbodyTagInfo> const tbodyTag(INSPECTORS_NAME_AND_PLURAL("tbody"));
-HTMLTagRegistration<colgroupTagInfo> const colgroupTag(INSPECTORS_NAME_AND_PLURAL("colgroup"));
-HTMLTagRegistration<colTagInfo> const colTag(INSPECTORS_NAME_AND_PLURAL("col"));
-HTMLTagRegistration<trTagInfo> const trTag(INSPECTORS_NAME_AND_PLURAL("tr"));
-HTMLTagRegistration<thTagInfo> const thTag(INSPECTORS_NAME_AND_PLURAL("th"));
-HTMLTagRegistration<tdTagInfo> const tdTag(INSPECTORS_NAME_AND_PLURAL("td"));
-HTMLTagRegistration<anchorTagInfo> const anchorTag(INSPECTORS_NAME_AND_PLURAL("anchor"));
-HTMLTagRegistration<linkTagInfo> const linkTag(INSPECTORS_NAME_AND_PLURAL("link"));
-HTMLTagRegistration<baseTagInfo> const baseTag(INSPECTORS_NAME_AND_PLURAL("base"));
-HTMLTagRegistration<ttTagInfo> const ttTag(INSPECTORS_NAME_AND_PLURAL("tt"));
-HTMLTagRegistration<italicTagInfo> const italicTag(INSPECTORS_NAME_AND_PLURAL("italic"));
-HTMLTagRegistration<bTagInfo> const bTag(INSPECTORS_NAME_AND_PLURAL("b"));
-HTMLTagRegistration<bigTagInfo> const bigTag(INSPECTORS_NAME_AND_PLURAL("big"));
-HTMLTagRegistration<smallTagInfo> const smallTag(INSPECTORS_NAME_AND_PLURAL("small"));
-EmptyHTMLTagRegistration<hrTagInfo> const hrTag(INSPECTORS_NAME_AND_PLURAL("hr"));
-
-#undef INSPECTORS_NAME_AND_PLURAL
+HTMLTagRegistration const documentAndTextTags[] = {
+    {"html"},       {"head"}, {"title"}, {"meta"}, {"body"}, {"div"},  {"span"}, {"address"},
+    {"h1"},         {"h2"},   {"h3"},    {"h4"},   {"h5"},   {"h6"},   {"em"},   {"strong"},
+    {"dfn"},        {"code"}, {"samp"},  {"kbd"},  {"var"},  {"cite"}, {"abbr"}, {"acronym"},
+    {"blockquote"}, {"q"},    {"sub"},   {"sup"},  {"p"},
+};
+EmptyHTMLTagRegistration const lineBreak("br");
+HTMLTagRegistration const editTags[] = {{"pre"}, {"ins"}, {"del"}};
+HTMLListConcatenationRegistration<UnorderedListTraits> const unorderedList("unordered list",
+                                                                           "unordered lists");
+HTMLListConcatenationRegistration<OrderedListTraits> const orderedList("ordered list",
+                                                                       "ordered lists");
+HTMLListConcatenationRegistration<DefinitionListTraits> const definitionList("definition list",
+                                                                             "definition lists");
+HTMLTagRegistration const listTableLinkAndFontTags[] = {
+    {"ul"},      {"ol"},          {"li"},    {"dt"},          {"dd"},       {"table"},
+    {"caption"}, {"thead"},       {"tfoot"}, {"tbody"},       {"colgroup"}, {"col"},
+    {"tr"},      {"th"},          {"td"},    {"anchor", "a"}, {"link"},     {"base"},
+    {"tt"},      {"italic", "i"}, {"b"},     {"big"},         {"small"},
+};
+EmptyHTMLTagRegistration const horizontalRule("hr");
 
 }  // namespace
 
