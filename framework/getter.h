@@ -81,9 +81,7 @@ struct AsBytes : AdmitsEveryValue {
 struct AsNumber {
   using Arguments = std::tuple<std::uint64_t>;
   static char const* TypeName() noexcept { return TypeNameOf<integer>(); }
-  static bool Admits(void const* p) noexcept {
-    return static_cast<integer const*>(p)->get() >= 0;
-  }
+  static bool Admits(void const* p) noexcept { return static_cast<integer const*>(p)->get() >= 0; }
   static Arguments From(void const* p) noexcept {
     return Arguments(static_cast<std::uint64_t>(static_cast<integer const*>(p)->get()));
   }

@@ -20,8 +20,7 @@ class Operator2 : private FunctionRegistrationBlock<&Unregister_Binary_Operator>
 
   static void Thunk(void* result, void const* left, void const* right, void const* context) {
     Produce<Res>(result, [&] {
-      return Stored<Function>(context)(*static_cast<L const*>(left),
-                                       *static_cast<R const*>(right));
+      return Stored<Function>(context)(*static_cast<L const*>(left), *static_cast<R const*>(right));
     });
   }
 };
@@ -39,7 +38,8 @@ class Operator1 : private FunctionRegistrationBlock<&Unregister_Unary_Operator> 
   }
 
   static void Thunk(void* result, void const* operand, void const* context) {
-    Produce<Res>(result, [&] { return Stored<Function>(context)(*static_cast<T const*>(operand)); });
+    Produce<Res>(result,
+                 [&] { return Stored<Function>(context)(*static_cast<T const*>(operand)); });
   }
 };
 
@@ -76,31 +76,27 @@ class NamedOperator : public Operator2<L, R, Res> {
       : Operator2<L, R, Res>(Code, f, fingerprint) {}
 };
 
+// A relation fixed to one code.
+template <unsigned long Code, class L, class R>
+using NamedRelation = NamedOperator<Code, L, R, boolean>;
+
 // The named operators, over (L, R, Res), and relations, over (L, R).
-template <class L, class R, class Res>
-using OperatorPlus = NamedOperator<kOperatorPlus, L, R, Res>;
-template <class L, class R, class Res>
-using BinaryOperatorMinus = NamedOperator<kOperatorMinus, L, R, Res>;
-template <class L, class R, class Res>
-using OperatorTimes = NamedOperator<kOperatorTimes, L, R, Res>;
-template <class L, class R, class Res>
-using OperatorDivide = NamedOperator<kOperatorDivide, L, R, Res>;
-template <class L, class R, class Res>
-using OperatorModulo = NamedOperator<kOperatorModulo, L, R, Res>;
-template <class L, class R, class Res>
-using OperatorConcatenate = NamedOperator<kOperatorConcatenate, L, R, Res>;
-template <class L, class R>
-using RelationEqual = NamedOperator<kRelationEqual, L, R, boolean>;
-template <class L, class R>
-using RelationLess = NamedOperator<kRelationLess, L, R, boolean>;
-template <class L, class R>
-using RelationLessOrEqual = NamedOperator<kRelationLessOrEqual, L, R, boolean>;
-template <class L, class R>
-using RelationStartsWith = NamedOperator<kRelationStartsWith, L, R, boolean>;
-template <class L, class R>
-using RelationEndsWith = NamedOperator<kRelationEndsWith, L, R, boolean>;
-template <class L, class R>
-using RelationContains = NamedOperator<kRelationContains, L, R, boolean>;
+// clang-format off
+template <class L, class R, class T> using OperatorPlus = NamedOperator<kOperatorPlus, L, R, T>;
+template <class L, class R, class T>
+using BinaryOperatorMinus = NamedOperator<kOperatorMinus, L, R, T>;
+template <class L, class R, class T> using OperatorTimes = NamedOperator<kOperatorTimes, L, R, T>;
+template <class L, class R, class T> using OperatorDivide = NamedOperator<kOperatorDivide, L, R, T>;
+template <class L, class R, class T> using OperatorModulo = NamedOperator<kOperatorModulo, L, R, T>;
+template <class L, class R, class T>
+using OperatorConcatenate = NamedOperator<kOperatorConcatenate, L, R, T>;
+template <class L, class R> using RelationEqual = NamedRelation<kRelationEqual, L, R>;
+template <class L, class R> using RelationLess = NamedRelation<kRelationLess, L, R>;
+template <class L, class R> using RelationLessOrEqual = NamedRelation<kRelationLessOrEqual, L, R>;
+template <class L, class R> using RelationStartsWith = NamedRelation<kRelationStartsWith, L, R>;
+template <class L, class R> using RelationEndsWith = NamedRelation<kRelationEndsWith, L, R>;
+template <class L, class R> using RelationContains = NamedRelation<kRelationContains, L, R>;
+// clang-format on
 
 // Unary minus, code 0.
 template <class T, class Res>

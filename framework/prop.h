@@ -79,7 +79,7 @@ class Prop : private PropertyRegistrationBlock {
                   "an iterator's First and Next are members of one class with one signature");
     using Shape = PropShape<A...>;
     RegisterIterator<I, R, typename Shape::Parameter, typename Shape::Object>(name, plural, first,
-                                                                               next, fingerprint);
+                                                                              next, fingerprint);
   }
 
   // An aggregate, full protocol: every member yields values of R.
@@ -93,14 +93,14 @@ class Prop : private PropertyRegistrationBlock {
     using Each = R (G::*)(A...);
     SetMembers(firstInitial, nextInitial, first, next, firstFinal, nextFinal);
     using None = NoArgument;
-    RegisterAggregate<G, R, P, O>(name, plural,
-                                  {&Get<R, None, None, StoredMember<G, Phase, kFirstInitial>>,
-                                   &Get<R, None, None, StoredMember<G, Phase, kNextInitial>>,
-                                   &Get<R, P, O, StoredMember<G, Each, kFirst>>,
-                                   &Get<R, P, O, StoredMember<G, Each, kNext>>,
-                                   &Get<R, None, None, StoredMember<G, Phase, kFirstFinal>>,
-                                   &Get<R, None, None, StoredMember<G, Phase, kNextFinal>>},
-                                  fingerprint);
+    RegisterAggregate<G, R, P, O>(
+        name, plural,
+        {&Get<R, None, None, StoredMember<G, Phase, kFirstInitial>>,
+         &Get<R, None, None, StoredMember<G, Phase, kNextInitial>>,
+         &Get<R, P, O, StoredMember<G, Each, kFirst>>, &Get<R, P, O, StoredMember<G, Each, kNext>>,
+         &Get<R, None, None, StoredMember<G, Phase, kFirstFinal>>,
+         &Get<R, None, None, StoredMember<G, Phase, kNextFinal>>},
+        fingerprint);
   }
 
   // An aggregate, simple style: Initialize() and Aggregate(...) yield nothing; the
@@ -162,9 +162,9 @@ class PropWith : private PropertyRegistrationBlock {
     template <class Arguments>
     static decltype(auto) Call(void const* context, void*, Arguments&& arguments) {
       auto const& self = static_cast<PropWith const&>(PropertyRegistrationObject::From(context));
-      return std::apply(RestoreFunction<F>(self.function),
-                        std::tuple_cat(std::tuple<D const&>(self.datum_),
-                                       std::forward<Arguments>(arguments)));
+      return std::apply(
+          RestoreFunction<F>(self.function),
+          std::tuple_cat(std::tuple<D const&>(self.datum_), std::forward<Arguments>(arguments)));
     }
   };
 

@@ -29,13 +29,11 @@ class PropertyRegistrationBlock
                         FingerprintFunction fingerprint) {
     members[kFirst] = EraseMember(first);
     members[kNext] = EraseMember(next);
-    Register_Iterated_Property(block.Address(), kPropertyBlockSize, name, plural,
-                               Parameter::TypeName(), Object::TypeName(), TypeNameOf<R>(),
-                               sizeof(I), &IteratorBasics<I>::Construct,
-                               &IteratorBasics<I>::Destroy,
-                               &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
-                               &Get<R, Parameter, Object, StoredMember<I, M, kNext>>, Context(),
-                               fingerprint);
+    Register_Iterated_Property(
+        block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
+        Object::TypeName(), TypeNameOf<R>(), sizeof(I), &IteratorBasics<I>::Construct,
+        &IteratorBasics<I>::Destroy, &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
+        &Get<R, Parameter, Object, StoredMember<I, M, kNext>>, Context(), fingerprint);
   }
 
   // An aggregate over the aggregator class A: a getter for each of the six slots
@@ -47,9 +45,8 @@ class PropertyRegistrationBlock
     Register_Aggregate_Property(
         block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
         Object::TypeName(), TypeNameOf<R>(), sizeof(A), &IteratorBasics<A>::Construct,
-        &IteratorBasics<A>::Destroy, getters[kFirstInitial], getters[kNextInitial],
-        getters[kFirst], getters[kNext], getters[kFirstFinal], getters[kNextFinal], Context(),
-        fingerprint);
+        &IteratorBasics<A>::Destroy, getters[kFirstInitial], getters[kNextInitial], getters[kFirst],
+        getters[kNext], getters[kFirstFinal], getters[kNextFinal], Context(), fingerprint);
   }
 };
 

@@ -36,8 +36,7 @@ struct InspectorTypeInfo {
 
 // The evaluator's block of a value type, registered under T's type name with the
 // callbacks of InspectorTypeInfo<T, Choice>; destruction withdraws it.
-class TypeRegistrationBlock
-    : public RegisteredObject<BlockOnly<kTypeBlockSize>, &Unregister_Type> {
+class TypeRegistrationBlock : public RegisteredObject<BlockOnly<kTypeBlockSize>, &Unregister_Type> {
  protected:
   template <class T, int Choice>
   void RegisterType(char const* baseName) {

@@ -1,64 +1,43 @@
 #include "inspectors/numbers/integer_aggregates.h"
 
 #include "foundation/exceptions.h"
-#include "foundation/overflow.h"
 #include "framework/inspector.h"
 
 namespace inspectors {
 
-void integer_sum::Initialize() noexcept {
-  sum_ = 0;
-  overflowed_ = false;
-}
-
-void integer_sum::Add(Of, integer const& x) noexcept {
+template <Operation op, std::int64_t Start>
+void checked_integer_aggregate<op, Start>::Aggregate(Of, integer const& x) noexcept {
   if (overflowed_) return;
-  if (CanAdd(sum_, x.get())) {
-    sum_ += x.get();
-  } else {
+  if (!Fits<op, std::int64_t>(value_, x.get())) {
     overflowed_ = true;
+  } else if constexpr (op == Operation::kAdd) {
+    value_ += x.get();
+  } else {
+    value_ *= x.get();
   }
 }
 
-integer integer_sum::FirstFinal() {
+template <Operation op, std::int64_t Start>
+integer checked_integer_aggregate<op, Start>::FirstFinal() {
   if (overflowed_) throw NoSuchObject();
-  return integer(sum_);
+  return integer(value_);
 }
 
-integer integer_sum::NextFinal() {
+template <Operation op, std::int64_t Start>
+integer checked_integer_aggregate<op, Start>::NextFinal() {
   throw NoSuchObject();
 }
 
-void integer_product::Initialize() noexcept {
-  product_ = 1;
-  overflowed_ = false;
-}
-
-void integer_product::Multiply(Of, integer const& x) noexcept {
-  if (overflowed_) return;
-  if (CanMultiply(product_, x.get())) {
-    product_ *= x.get();
-  } else {
-    overflowed_ = true;
-  }
-}
-
-integer integer_product::FirstFinal() {
-  if (overflowed_) throw NoSuchObject();
-  return integer(product_);
-}
-
-integer integer_product::NextFinal() {
-  throw NoSuchObject();
-}
+template class checked_integer_aggregate<Operation::kAdd, 0>;
+template class checked_integer_aggregate<Operation::kMultiply, 1>;
 
 namespace {
 
-Prop const product("product", "products", &integer_product::Initialize, &integer_product::Multiply,
+Prop const product("product", "products", &integer_product::Initialize, &integer_product::Aggregate,
                    &integer_product::FirstFinal, &integer_product::NextFinal,
                    kDependsOnlyOnParameters);
-Prop const sum("sum", "sums", &integer_sum::Initialize, &integer_sum::Add, &integer_sum::FirstFinal,
-               &integer_sum::NextFinal, kDependsOnlyOnParameters);
+Prop const sum("sum", "sums", &integer_sum::Initialize, &integer_sum::Aggregate,
+               &integer_sum::FirstFinal, &integer_sum::NextFinal, kDependsOnlyOnParameters);
 
 }  // namespace
 

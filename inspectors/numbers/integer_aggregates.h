@@ -4,36 +4,34 @@
 
 #include <cstdint>
 
+#include "foundation/overflow.h"
 #include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
 namespace inspectors {
 
-// The sum of no integers is 0.
-class integer_sum {
+// A running value that starts at `Start` and takes one step per element, if the
+// exact result of `op` fits; otherwise it is lost for good.
+template <Operation op, std::int64_t Start>
+class checked_integer_aggregate {
  public:
-  void Initialize() noexcept;
-  void Add(Of, integer const& x) noexcept;
+  void Initialize() noexcept {
+    value_ = Start;
+    overflowed_ = false;
+  }
+  void Aggregate(Of, integer const& x) noexcept;
   integer FirstFinal();
   integer NextFinal();
 
  private:
-  std::int64_t sum_ = 0;
+  std::int64_t value_ = Start;
   bool overflowed_ = false;
 };
 
+// The sum of no integers is 0.
+using integer_sum = checked_integer_aggregate<Operation::kAdd, 0>;
 // The product of no integers is 1. Once a zero is met the product stays 0, since
 // nothing times 0 overflows.
-class integer_product {
- public:
-  void Initialize() noexcept;
-  void Multiply(Of, integer const& x) noexcept;
-  integer FirstFinal();
-  integer NextFinal();
-
- private:
-  std::int64_t product_ = 1;
-  bool overflowed_ = false;
-};
+using integer_product = checked_integer_aggregate<Operation::kMultiply, 1>;
 
 }  // namespace inspectors

@@ -15,65 +15,54 @@ long double Step(flagged_long_double const& step, std::uint32_t& flags) noexcept
 
 }  // namespace
 
-void mean::Initialize() {
-  sum_ = floating_point{};
-  count_ = 0;
+template <bool Spread>
+void moments<Spread>::Initialize() {
+  *this = moments();
 }
 
-void mean::AggregateFloat(Of, floating_point const& x) {
+template <bool Spread>
+void moments<Spread>::AggregateFloat(Of, floating_point const& x) {
   sum_ = sum_ + x;
   ++count_;
+  if constexpr (Spread) {
+    // The new mean lies between the old one and x, so both differences have the sign
+    // of `delta` and the squared deviations never decrease.
+    long double const delta = Step(FlaggedDifference(x.value, runningMean_), flags_);
+    long double const shift =
+        Step(FlaggedQuotient(delta, static_cast<long double>(count_)), flags_);
+    runningMean_ = Step(FlaggedSum(runningMean_, shift), flags_);
+    long double const after = Step(FlaggedDifference(x.value, runningMean_), flags_);
+    long double const growth = Step(FlaggedProduct(delta, after), flags_);
+    squaredDeviations_ = Step(FlaggedSum(squaredDeviations_, growth), flags_);
+  }
 }
 
-void mean::AggregateInteger(Of, integer const& i) {
+template <bool Spread>
+void moments<Spread>::AggregateInteger(Of, integer const& i) {
   AggregateFloat(Of{}, asFloatingPoint(i));
 }
 
-floating_point mean::FirstFinal() {
-  return sum_ / integer(count_);
-}
-
-floating_point mean::NextFinal() {
-  throw NoSuchObject();
-}
-
-void standard_deviation::Initialize() {
-  sum_ = floating_point{};
-  count_ = 0;
-  runningMean_ = 0.0L;
-  squaredDeviations_ = 0.0L;
-  flags_ = 0;
-}
-
-void standard_deviation::AggregateFloat(Of, floating_point const& x) {
-  sum_ = sum_ + x;
-  ++count_;
-  // The new mean lies between the old one and x, so both differences have the sign
-  // of `delta` and the squared deviations never decrease.
-  long double const delta = Step(FlaggedDifference(x.value, runningMean_), flags_);
-  long double const shift = Step(FlaggedQuotient(delta, static_cast<long double>(count_)), flags_);
-  runningMean_ = Step(FlaggedSum(runningMean_, shift), flags_);
-  long double const after = Step(FlaggedDifference(x.value, runningMean_), flags_);
-  long double const growth = Step(FlaggedProduct(delta, after), flags_);
-  squaredDeviations_ = Step(FlaggedSum(squaredDeviations_, growth), flags_);
-}
-
-void standard_deviation::AggregateInteger(Of, integer const& i) {
-  AggregateFloat(Of{}, asFloatingPoint(i));
-}
-
-floating_point standard_deviation::FirstFinal() {
+template <bool Spread>
+floating_point moments<Spread>::FirstFinal() {
   floating_point const m = sum_ / integer(count_);
-  std::uint32_t flags = m.flags | flags_;
-  long double const variance =
-      Step(FlaggedQuotient(squaredDeviations_, static_cast<long double>(count_)), flags);
-  long double const deviation = Step(FlaggedSquareRoot(variance), flags);
-  return floating_point{deviation, m.threshold, flags};
+  if constexpr (!Spread) {
+    return m;
+  } else {
+    std::uint32_t flags = m.flags | flags_;
+    long double const variance =
+        Step(FlaggedQuotient(squaredDeviations_, static_cast<long double>(count_)), flags);
+    long double const deviation = Step(FlaggedSquareRoot(variance), flags);
+    return floating_point{deviation, m.threshold, flags};
+  }
 }
 
-floating_point standard_deviation::NextFinal() {
+template <bool Spread>
+floating_point moments<Spread>::NextFinal() {
   throw NoSuchObject();
 }
+
+template class moments<false>;
+template class moments<true>;
 
 namespace {
 

@@ -11,10 +11,21 @@
 
 namespace inspectors {
 
-// The sum divided by the count, in floating-point arithmetic: thresholds combine
-// through the sum and are divided by the count. An integer counts as exact to its
-// units place. The mean of nothing is 0 / 0: NaN, flagged invalid.
-class mean {
+// The state of both aggregates: the count and the sum of the elements and, for the
+// standard deviation (`Spread`), their spread around the running mean.
+//
+// The mean is the sum divided by the count, in floating-point arithmetic: thresholds
+// combine through the sum and are divided by the count. An integer counts as exact to
+// its units place. The mean of nothing is 0 / 0: NaN, flagged invalid.
+//
+// The standard deviation is the population form (divisor n). The spread is
+// accumulated around the running mean, so that values far from zero keep their
+// differences: the deviation of 10^15 + 1 and 10^15 + 3 is exactly 1. The result is
+// significant to the threshold of the mean; its flags join those of the mean with
+// those raised by the spread's own arithmetic. The deviation of nothing is NaN,
+// flagged invalid.
+template <bool Spread>
+class moments {
  public:
   void Initialize();
   void AggregateFloat(Of, floating_point const& x);
@@ -25,27 +36,12 @@ class mean {
  private:
   floating_point sum_;
   std::int64_t count_ = 0;
-};
-
-// The population standard deviation (divisor n). The spread is accumulated around the
-// running mean, so that values far from zero keep their differences: the deviation of
-// 10^15 + 1 and 10^15 + 3 is exactly 1. The result is significant to the threshold of
-// the mean; its flags join those of the mean with those raised by the spread's own
-// arithmetic. The deviation of nothing is NaN, flagged invalid.
-class standard_deviation {
- public:
-  void Initialize();
-  void AggregateFloat(Of, floating_point const& x);
-  void AggregateInteger(Of, integer const& i);
-  floating_point FirstFinal();
-  floating_point NextFinal();
-
- private:
-  floating_point sum_;  // for the mean's threshold and flags
-  std::int64_t count_ = 0;
   long double runningMean_ = 0.0L;
   long double squaredDeviations_ = 0.0L;  // the sum of squared differences from the mean
   std::uint32_t flags_ = 0;               // raised while accumulating the spread
 };
+
+using mean = moments<false>;
+using standard_deviation = moments<true>;
 
 }  // namespace inspectors

@@ -16,55 +16,12 @@ html_rope html_concatenation::NextInitial() {
   throw NoSuchObject();
 }
 
-void html_concatenation::Delimit(ConstData text) {
-  if (written_) text_.AppendEscaped(text);
-  written_ = true;
-}
-
-void html_concatenation::Delimit(rope const& delimiter) {
-  if (written_) text_.Append(delimiter);
-  written_ = true;
-}
-
 html_rope html_concatenation::First(Of, html_rope const& element) {
-  text_.Append(element);
+  Add(element);
   throw NoSuchObject();
 }
 
 html_rope html_concatenation::Next(Of, html_rope const&) {
-  throw NoSuchObject();
-}
-
-html_rope html_concatenation::FirstStringOfHTML(inspector_string const& delimiter, Of,
-                                                html_rope const& element) {
-  Delimit(AsConstData(delimiter));
-  text_.Append(element);
-  throw NoSuchObject();
-}
-
-html_rope html_concatenation::NextStringOfHTML(inspector_string const&, Of, html_rope const&) {
-  throw NoSuchObject();
-}
-
-html_rope html_concatenation::FirstHTMLOfString(html_rope const& delimiter, Of,
-                                                inspector_string const& element) {
-  Delimit(delimiter);
-  text_.AppendEscaped(AsConstData(element));
-  throw NoSuchObject();
-}
-
-html_rope html_concatenation::NextHTMLOfString(html_rope const&, Of, inspector_string const&) {
-  throw NoSuchObject();
-}
-
-html_rope html_concatenation::FirstHTMLOfHTML(html_rope const& delimiter, Of,
-                                              html_rope const& element) {
-  Delimit(delimiter);
-  text_.Append(element);
-  throw NoSuchObject();
-}
-
-html_rope html_concatenation::NextHTMLOfHTML(html_rope const&, Of, html_rope const&) {
   throw NoSuchObject();
 }
 
@@ -80,25 +37,27 @@ html_rope html_concatenation::NextFinal() {
 namespace {
 
 using C = html_concatenation;
+using S = inspector_string;
+using H = html_rope;
 
 Prop const concatenationOfHTML("concatenation", "concatenations", &C::FirstInitial, &C::NextInitial,
                                &C::First, &C::Next, &C::FirstFinal, &C::NextFinal,
                                kDependsOnlyOnParameters);
 Prop const stringDelimitedHTML("concatenation", "concatenations", &C::FirstInitial, &C::NextInitial,
-                               &C::FirstStringOfHTML, &C::NextStringOfHTML, &C::FirstFinal,
+                               &C::FirstDelimited<S, H>, &C::NextDelimited<S, H>, &C::FirstFinal,
                                &C::NextFinal, kDependsOnlyOnParameters);
 Prop const htmlDelimitedStrings("concatenation", "concatenations", &C::FirstInitial,
-                                &C::NextInitial, &C::FirstHTMLOfString, &C::NextHTMLOfString,
+                                &C::NextInitial, &C::FirstDelimited<H, S>, &C::NextDelimited<H, S>,
                                 &C::FirstFinal, &C::NextFinal, kDependsOnlyOnParameters);
 Prop const htmlDelimitedHTML("concatenation", "concatenations", &C::FirstInitial, &C::NextInitial,
-                             &C::FirstHTMLOfHTML, &C::NextHTMLOfHTML, &C::FirstFinal, &C::NextFinal,
-                             kDependsOnlyOnParameters);
+                             &C::FirstDelimited<H, H>, &C::NextDelimited<H, H>, &C::FirstFinal,
+                             &C::NextFinal, kDependsOnlyOnParameters);
 Prop const htmlConcatenation("html concatenation", "html concatenations", &C::FirstInitial,
                              &C::NextInitial, &C::First, &C::Next, &C::FirstFinal, &C::NextFinal,
                              kDependsOnlyOnParameters);
 Prop const stringDelimitedHTMLConcatenation("html concatenation", "html concatenations",
                                             &C::FirstInitial, &C::NextInitial,
-                                            &C::FirstStringOfHTML, &C::NextStringOfHTML,
+                                            &C::FirstDelimited<S, H>, &C::NextDelimited<S, H>,
                                             &C::FirstFinal, &C::NextFinal,
                                             kDependsOnlyOnParameters);
 

@@ -3,6 +3,8 @@
 // elements. Strings are escaped, whether elements or delimiters.
 #pragma once
 
+#include "foundation/exceptions.h"
+#include "foundation/inspector_string_copy.h"
 #include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 #include "inspectors/strings/html_text.h"
@@ -19,20 +21,25 @@ class html_concatenation {
 
   html_rope First(Of, html_rope const& element);
   html_rope Next(Of, html_rope const& element);
-  html_rope FirstStringOfHTML(inspector_string const& delimiter, Of, html_rope const& element);
-  html_rope NextStringOfHTML(inspector_string const& delimiter, Of, html_rope const& element);
-  html_rope FirstHTMLOfString(html_rope const& delimiter, Of, inspector_string const& element);
-  html_rope NextHTMLOfString(html_rope const& delimiter, Of, inspector_string const& element);
-  html_rope FirstHTMLOfHTML(html_rope const& delimiter, Of, html_rope const& element);
-  html_rope NextHTMLOfHTML(html_rope const& delimiter, Of, html_rope const& element);
+  // With a delimiter (a string or html) before every element but the first.
+  template <class Delimiter, class Element>
+  html_rope FirstDelimited(Delimiter const& delimiter, Of, Element const& element) {
+    if (written_) Add(delimiter);
+    written_ = true;
+    Add(element);
+    throw NoSuchObject();
+  }
+  template <class Delimiter, class Element>
+  html_rope NextDelimited(Delimiter const&, Of, Element const&) {
+    throw NoSuchObject();
+  }
 
   html_rope FirstFinal();
   html_rope NextFinal();
 
  private:
-  // Writes the delimiter unless this is the first element.
-  void Delimit(ConstData text);  // escaped
-  void Delimit(rope const& delimiter);
+  void Add(inspector_string const& text) { text_.AppendEscaped(AsConstData(text)); }
+  void Add(rope const& html) { text_.Append(html); }
 
   HTMLBuffer text_;
   bool written_ = false;

@@ -1,137 +1,82 @@
 #include "inspectors/strings/html_syntax.h"
 
+#include "foundation/ascii.h"
+
 namespace inspectors {
 
 namespace {
 
-bool IsLetter(byte b) noexcept {
-  return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
-}
+constexpr ByteSet kSpace = ByteSet().Add('\t').Add('\n').Add('\f').Add('\r').Add(' ');
+// Bytes that end a name or an unquoted value, or would end the tag.
+constexpr ByteSet kDelimiters =
+    ByteSet(kSpace).Add(0).Add('"').Add('\'').Add('<').Add('>').Add('=');
+constexpr ByteSet kNameBytes = ByteSet(kDelimiters).Add('/').Complement();
+constexpr ByteSet kUnquotedValueBytes = ByteSet(kDelimiters).Add('`').Complement();
+constexpr ByteSet kTagNameStart = ByteSet().AddRange('A', 'Z').AddRange('a', 'z');
+constexpr ByteSet kTagNameBytes =
+    ByteSet(kTagNameStart).AddRange('0', '9').Add('-').Add('_').Add(':').Add('.');
 
-bool IsDigit(byte b) noexcept {
-  return b >= '0' && b <= '9';
-}
-
-bool IsSpace(byte b) noexcept {
-  return b == '\t' || b == '\n' || b == '\f' || b == '\r' || b == ' ';
-}
-
-bool IsNameByte(byte b) noexcept {
-  switch (b) {
-    case 0:
-    case '"':
-    case '\'':
-    case '<':
-    case '>':
-    case '/':
-    case '=':
-      return false;
-    default:
-      return !IsSpace(b);
+bool AllIn(ByteSet const& set, ConstData text) noexcept {
+  for (byte const b : text) {
+    if (!set.Contains(b)) return false;
   }
+  return true;
 }
 
-bool IsUnquotedValueByte(byte b) noexcept {
-  switch (b) {
-    case 0:
-    case '"':
-    case '\'':
-    case '<':
-    case '>':
-    case '=':
-    case '`':
-      return false;
-    default:
-      return !IsSpace(b);
+enum class State {
+  kBetween,       // before a name, after whitespace
+  kName,          // inside a name or after it: '=', whitespace or the next name may follow
+  kBeforeValue,   // after '='
+  kDoubleQuoted,  // inside "..."
+  kSingleQuoted,  // inside '...'
+  kAfterQuoted,   // right after the closing quote: whitespace must follow
+  kUnquoted,      // inside an unquoted value
+  kInvalid,
+};
+
+State Next(State state, byte b) noexcept {
+  bool const space = kSpace.Contains(b);
+  switch (state) {
+    case State::kBetween:
+    case State::kName:
+      if (space) return state;
+      if (b == '=' && state == State::kName) return State::kBeforeValue;
+      return kNameBytes.Contains(b) ? State::kName : State::kInvalid;
+    case State::kBeforeValue:
+      if (space) return state;
+      if (b == '"') return State::kDoubleQuoted;
+      if (b == '\'') return State::kSingleQuoted;
+      return kUnquotedValueBytes.Contains(b) ? State::kUnquoted : State::kInvalid;
+    case State::kDoubleQuoted:
+      return b == '"' ? State::kAfterQuoted : state;
+    case State::kSingleQuoted:
+      return b == '\'' ? State::kAfterQuoted : state;
+    case State::kAfterQuoted:
+      return space ? State::kBetween : State::kInvalid;
+    case State::kUnquoted:
+      if (space) return State::kBetween;
+      return kUnquotedValueBytes.Contains(b) ? state : State::kInvalid;
+    case State::kInvalid:
+      break;
   }
+  return State::kInvalid;
 }
 
 }  // namespace
 
 bool IsTagName(ConstData text) noexcept {
-  if (text.Empty() || !IsLetter(text[0])) return false;
-  for (byte const b : text) {
-    if (!IsLetter(b) && !IsDigit(b) && b != '-' && b != '_' && b != ':' && b != '.') return false;
-  }
-  return true;
+  return !text.Empty() && kTagNameStart.Contains(text[0]) && AllIn(kTagNameBytes, text);
 }
 
 bool IsAttributeName(ConstData text) noexcept {
-  if (text.Empty()) return false;
-  for (byte const b : text) {
-    if (!IsNameByte(b)) return false;
-  }
-  return true;
+  return !text.Empty() && AllIn(kNameBytes, text);
 }
 
 AttributeTextKind ClassifyAttributeText(ConstData text) noexcept {
-  enum class State {
-    kBetween,       // before a name, after whitespace
-    kName,          // inside a name
-    kAfterName,     // whitespace after a name: '=' or the next name may follow
-    kBeforeValue,   // after '='
-    kDoubleQuoted,  // inside "..."
-    kSingleQuoted,  // inside '...'
-    kAfterQuoted,   // right after the closing quote: whitespace must follow
-    kUnquoted,      // inside an unquoted value
-  };
   State state = State::kBetween;
   for (byte const b : text) {
-    switch (state) {
-      case State::kBetween:
-        if (IsSpace(b)) break;
-        if (!IsNameByte(b)) return AttributeTextKind::kInvalid;
-        state = State::kName;
-        break;
-      case State::kName:
-        if (IsSpace(b)) {
-          state = State::kAfterName;
-        } else if (b == '=') {
-          state = State::kBeforeValue;
-        } else if (!IsNameByte(b)) {
-          return AttributeTextKind::kInvalid;
-        }
-        break;
-      case State::kAfterName:
-        if (IsSpace(b)) break;
-        if (b == '=') {
-          state = State::kBeforeValue;
-        } else if (IsNameByte(b)) {
-          state = State::kName;
-        } else {
-          return AttributeTextKind::kInvalid;
-        }
-        break;
-      case State::kBeforeValue:
-        if (IsSpace(b)) break;
-        if (b == '"') {
-          state = State::kDoubleQuoted;
-        } else if (b == '\'') {
-          state = State::kSingleQuoted;
-        } else if (IsUnquotedValueByte(b)) {
-          state = State::kUnquoted;
-        } else {
-          return AttributeTextKind::kInvalid;
-        }
-        break;
-      case State::kDoubleQuoted:
-        if (b == '"') state = State::kAfterQuoted;
-        break;
-      case State::kSingleQuoted:
-        if (b == '\'') state = State::kAfterQuoted;
-        break;
-      case State::kAfterQuoted:
-        if (!IsSpace(b)) return AttributeTextKind::kInvalid;
-        state = State::kBetween;
-        break;
-      case State::kUnquoted:
-        if (IsSpace(b)) {
-          state = State::kBetween;
-        } else if (!IsUnquotedValueByte(b)) {
-          return AttributeTextKind::kInvalid;
-        }
-        break;
-    }
+    state = Next(state, b);
+    if (state == State::kInvalid) return AttributeTextKind::kInvalid;
   }
   switch (state) {
     case State::kBeforeValue:

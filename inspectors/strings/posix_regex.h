@@ -17,11 +17,12 @@
 
 namespace inspectors {
 
-// A pattern that regcomp rejected. what() is the platform's message for the code.
-class INSPECTORS_EXPORT InvalidRegularExpression : public RegComp_Failed,
-                                                   public std::runtime_error {
+// A failure of the platform's regcomp or regexec: its code, and the platform's message
+// as what().
+template <class Failure>
+class PlatformRegexFailure : public Failure, public std::runtime_error {
  public:
-  InvalidRegularExpression(int code, std::string const& message)
+  PlatformRegexFailure(int code, std::string const& message)
       : std::runtime_error(message), code_(code) {}
   int Code() const noexcept { return code_; }
 
@@ -29,17 +30,17 @@ class INSPECTORS_EXPORT InvalidRegularExpression : public RegComp_Failed,
   int code_;
 };
 
+// A pattern that regcomp rejected.
+class INSPECTORS_EXPORT InvalidRegularExpression : public PlatformRegexFailure<RegComp_Failed> {
+ public:
+  using PlatformRegexFailure::PlatformRegexFailure;
+};
+
 // regexec failed for a reason other than finding no match (such as running out of
 // memory), or the text is too long for the platform's offsets.
-class INSPECTORS_EXPORT RegularExpressionMatchFailed : public RegExec_Failed,
-                                                       public std::runtime_error {
+class INSPECTORS_EXPORT RegularExpressionMatchFailed : public PlatformRegexFailure<RegExec_Failed> {
  public:
-  RegularExpressionMatchFailed(int code, std::string const& message)
-      : std::runtime_error(message), code_(code) {}
-  int Code() const noexcept { return code_; }
-
- private:
-  int code_;
+  using PlatformRegexFailure::PlatformRegexFailure;
 };
 
 // Owner of one compiled expression. The regex_t lives on the heap, so moving the

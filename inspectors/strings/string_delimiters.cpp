@@ -15,82 +15,37 @@ std::uint32_t FindDelimiter(inspector_string const& delimiter, inspector_string 
   return static_cast<std::uint32_t>(found);
 }
 
-namespace {
+template <bool FromFirstDelimiter, bool WithRest>
+substring delimited_piece_iterator<FromFirstDelimiter, WithRest>::First(
+    inspector_string const& delimiter, Of, inspector_string const& s) {
+  start_ = FromFirstDelimiter ? FindDelimiter(delimiter, s, 0) + delimiter.length : 0;
+  restReturned_ = false;
+  return Next(delimiter, Of{}, s);
+}
 
-// The piece from `start` to the next delimiter; `start` moves past that delimiter.
-// No further delimiter: NoSuchObject, and `start` stays.
-substring PieceUpToDelimiter(inspector_string const& delimiter, inspector_string const& s,
-                             std::uint32_t& start) {
-  std::uint32_t const found = FindDelimiter(delimiter, s, start);
-  substring const piece(s, start, found);
-  start = found + delimiter.length;
+// The piece from the start to the next delimiter, after which the next piece starts.
+// No further delimiter: the rest, once, if it is a piece; else NoSuchObject.
+template <bool FromFirstDelimiter, bool WithRest>
+substring delimited_piece_iterator<FromFirstDelimiter, WithRest>::Next(
+    inspector_string const& delimiter, Of, inspector_string const& s) {
+  if (restReturned_) throw NoSuchObject();
+  std::uint32_t found = 0;
+  try {
+    found = FindDelimiter(delimiter, s, start_);
+  } catch (NoSuchObject const&) {
+    if (!WithRest) throw;
+    restReturned_ = true;
+    return substring(s, start_, s.length);
+  }
+  substring const piece(s, start_, found);
+  start_ = found + delimiter.length;
   return piece;
 }
 
-// Like PieceUpToDelimiter, but without a further delimiter the rest of the string
-// is the last piece.
-substring PieceUpToDelimiterOrEnd(inspector_string const& delimiter, inspector_string const& s,
-                                  std::uint32_t& start, bool& lastReturned) {
-  if (lastReturned) throw NoSuchObject();
-  try {
-    return PieceUpToDelimiter(delimiter, s, start);
-  } catch (NoSuchObject const&) {
-    lastReturned = true;
-    return substring(s, start, s.length);
-  }
-}
-
-std::uint32_t AfterFirstDelimiter(inspector_string const& delimiter, inspector_string const& s) {
-  return FindDelimiter(delimiter, s, 0) + delimiter.length;
-}
-
-}  // namespace
-
-substring word_before_iterator::First(inspector_string const& delimiter, Of,
-                                      inspector_string const& s) {
-  start_ = 0;
-  return PieceUpToDelimiter(delimiter, s, start_);
-}
-
-substring word_before_iterator::Next(inspector_string const& delimiter, Of,
-                                     inspector_string const& s) {
-  return PieceUpToDelimiter(delimiter, s, start_);
-}
-
-substring word_between_iterator::First(inspector_string const& delimiter, Of,
-                                       inspector_string const& s) {
-  start_ = AfterFirstDelimiter(delimiter, s);
-  return PieceUpToDelimiter(delimiter, s, start_);
-}
-
-substring word_between_iterator::Next(inspector_string const& delimiter, Of,
-                                      inspector_string const& s) {
-  return PieceUpToDelimiter(delimiter, s, start_);
-}
-
-substring word_after_iterator::First(inspector_string const& delimiter, Of,
-                                     inspector_string const& s) {
-  start_ = AfterFirstDelimiter(delimiter, s);
-  lastReturned_ = false;
-  return PieceUpToDelimiterOrEnd(delimiter, s, start_, lastReturned_);
-}
-
-substring word_after_iterator::Next(inspector_string const& delimiter, Of,
-                                    inspector_string const& s) {
-  return PieceUpToDelimiterOrEnd(delimiter, s, start_, lastReturned_);
-}
-
-substring word_separated_iterator::First(inspector_string const& delimiter, Of,
-                                         inspector_string const& s) {
-  start_ = 0;
-  lastReturned_ = false;
-  return PieceUpToDelimiterOrEnd(delimiter, s, start_, lastReturned_);
-}
-
-substring word_separated_iterator::Next(inspector_string const& delimiter, Of,
-                                        inspector_string const& s) {
-  return PieceUpToDelimiterOrEnd(delimiter, s, start_, lastReturned_);
-}
+template class delimited_piece_iterator<false, false>;
+template class delimited_piece_iterator<true, false>;
+template class delimited_piece_iterator<true, true>;
+template class delimited_piece_iterator<false, true>;
 
 namespace {
 

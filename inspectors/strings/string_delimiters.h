@@ -20,47 +20,29 @@ namespace inspectors {
 std::uint32_t FindDelimiter(inspector_string const& delimiter, inspector_string const& s,
                             std::uint32_t from);
 
-// The text in front of each delimiter.
-class word_before_iterator {
+// The pieces of a string cut at a delimiter. `FromFirstDelimiter`: the first piece
+// starts after the first delimiter, not at the start of the string. `WithRest`: the
+// text after the last delimiter is a piece too (the whole string, when there is no
+// delimiter and the pieces start at the beginning).
+template <bool FromFirstDelimiter, bool WithRest>
+class delimited_piece_iterator {
  public:
   substring First(inspector_string const& delimiter, Of, inspector_string const& s);
   substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
 
  private:
   std::uint32_t start_ = 0;  // where the next piece starts
+  bool restReturned_ = false;
 };
 
+// The text in front of each delimiter.
+using word_before_iterator = delimited_piece_iterator<false, false>;
 // The texts between consecutive delimiters.
-class word_between_iterator {
- public:
-  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
-  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
-
- private:
-  std::uint32_t start_ = 0;
-};
-
+using word_between_iterator = delimited_piece_iterator<true, false>;
 // The text after each delimiter, up to the next one or the end.
-class word_after_iterator {
- public:
-  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
-  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
-
- private:
-  std::uint32_t start_ = 0;
-  bool lastReturned_ = false;
-};
-
+using word_after_iterator = delimited_piece_iterator<true, true>;
 // Every text around the delimiters, the first and the last included, possibly
 // empty. A string without the delimiter is its own single piece.
-class word_separated_iterator {
- public:
-  substring First(inspector_string const& delimiter, Of, inspector_string const& s);
-  substring Next(inspector_string const& delimiter, Of, inspector_string const& s);
-
- private:
-  std::uint32_t start_ = 0;
-  bool lastReturned_ = false;
-};
+using word_separated_iterator = delimited_piece_iterator<false, true>;
 
 }  // namespace inspectors

@@ -40,16 +40,6 @@ substring following_text(string_position const& p) {
   return substring(p.text, p.Position(), p.text.length);
 }
 
-string_position string_position_iterator::First(Of, inspector_string const& s) {
-  offset_ = 0;
-  return At(s, offset_);
-}
-
-string_position string_position_iterator::Next(Of, inspector_string const& s) {
-  if (offset_ >= s.length) throw NoSuchObject();
-  return At(s, ++offset_);
-}
-
 namespace {
 
 DerivedType<string_position, integer, kFingerprinted> const stringPositionType;

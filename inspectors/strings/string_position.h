@@ -37,13 +37,6 @@ substring preceding_text(string_position const& p);
 substring following_text(string_position const& p);
 
 // Every position of a string, 0 to its length.
-class string_position_iterator {
- public:
-  string_position First(Of, inspector_string const& s);
-  string_position Next(Of, inspector_string const& s);
-
- private:
-  std::uint32_t offset_ = 0;
-};
+using string_position_iterator = offset_iterator<&position>;
 
 }  // namespace inspectors

@@ -69,17 +69,6 @@ substring character(std::uint64_t n, inspector_string const& s) {
   return substring(s, offset, offset + 1);
 }
 
-substring character_iterator::First(Of, inspector_string const& s) {
-  offset_ = 0;
-  return character(offset_, s);
-}
-
-substring character_iterator::Next(Of, inspector_string const& s) {
-  if (offset_ >= s.length) throw NoSuchObject();
-  ++offset_;
-  return character(offset_, s);
-}
-
 substring substring_iterator::At(unsigned char const* bytes, unsigned long length,
                                  inspector_string const& s, std::uint64_t from) {
   std::size_t const start = FindFirst(AsConstData(s), ConstData(bytes, length), from);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "foundation/exceptions.h"
 #include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
 
@@ -52,15 +53,26 @@ substring following_text(substring const& s);
 // Byte n as a one-byte substring; n at or past the length: NoSuchObject.
 substring character(std::uint64_t n, inspector_string const& s);
 
-// Every byte of a string as a one-byte substring, from the first.
-class character_iterator {
+// The values At(n, s) at the offsets n of a string from 0, as long as At has a value
+// and n does not pass the string's length.
+template <auto At>
+class offset_iterator {
  public:
-  substring First(Of, inspector_string const& s);
-  substring Next(Of, inspector_string const& s);
+  auto First(Of, inspector_string const& s) {
+    offset_ = 0;
+    return At(offset_, s);
+  }
+  auto Next(Of, inspector_string const& s) {
+    if (offset_ >= s.length) throw NoSuchObject();
+    return At(++offset_, s);
+  }
 
  private:
   std::uint32_t offset_ = 0;
 };
+
+// Every byte of a string as a one-byte substring, from the first.
+using character_iterator = offset_iterator<&character>;
 
 // Every occurrence of a text, overlapping ones included: each search starts one
 // byte after the start of the previous occurrence.

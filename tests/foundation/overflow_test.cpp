@@ -43,25 +43,22 @@ TYPED_TEST(SameTypePredicates, AnswerExactlyAtTheLimits) {
   }
 }
 
-TEST(MixedSignPredicates, ResultMustFitTheNamedType) {
+TEST(MixedOperands, ResultMustFitTheNamedType) {
   constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
   constexpr std::uint64_t kBig = std::uint64_t{1} << 63;
+  constexpr auto kAdd = Operation::kAdd;
+  constexpr auto kSubtract = Operation::kSubtract;
   // -2^63 + 2^64 - 1 = 2^63 - 1 fits.
-  EXPECT_TRUE(CanAddSigned(kMin64, std::numeric_limits<std::uint64_t>::max()));
-  EXPECT_TRUE(CanAddSigned(std::int64_t{-1}, kBig));
-  EXPECT_FALSE(CanAddSigned(std::int64_t{0}, kBig));
-  EXPECT_TRUE(CanSubtractSigned(std::int64_t{-1}, kBig - 1));
-  EXPECT_TRUE(CanSubtractSigned(std::int64_t{0}, kBig));
-  EXPECT_FALSE(CanSubtractSigned(std::int64_t{-1}, kBig));
-  EXPECT_FALSE(CanAddSigned(std::int8_t{100}, std::uint8_t{28}));
-  EXPECT_TRUE(CanAddSigned(std::int8_t{100}, std::uint8_t{27}));
-
-  EXPECT_TRUE(CanAddUnsigned(std::uint32_t{5}, std::int32_t{-5}));
-  EXPECT_FALSE(CanAddUnsigned(std::uint32_t{5}, std::int32_t{-6}));
-  EXPECT_FALSE(CanAddUnsigned(std::numeric_limits<std::uint16_t>::max(), std::int16_t{1}));
-  EXPECT_TRUE(CanSubtractUnsigned(std::uint64_t{0}, std::int64_t{-1}));
-  EXPECT_FALSE(CanSubtractUnsigned(std::numeric_limits<std::uint64_t>::max(), std::int64_t{-1}));
-  EXPECT_FALSE(CanSubtractUnsigned(std::uint8_t{0}, std::int8_t{1}));
+  EXPECT_TRUE((Fits<kAdd, std::int64_t>(kMin64, std::numeric_limits<std::uint64_t>::max())));
+  EXPECT_TRUE((Fits<kAdd, std::int64_t>(std::int64_t{-1}, kBig)));
+  EXPECT_FALSE((Fits<kAdd, std::int64_t>(std::int64_t{0}, kBig)));
+  EXPECT_TRUE((Fits<kSubtract, std::int64_t>(std::int64_t{0}, kBig)));
+  EXPECT_FALSE((Fits<kSubtract, std::int64_t>(std::int64_t{-1}, kBig)));
+  EXPECT_FALSE((Fits<kAdd, std::int8_t>(std::int8_t{100}, std::uint8_t{28})));
+  EXPECT_TRUE((Fits<kAdd, std::uint32_t>(std::uint32_t{5}, std::int32_t{-5})));
+  EXPECT_FALSE((Fits<kAdd, std::uint32_t>(std::uint32_t{5}, std::int32_t{-6})));
+  EXPECT_TRUE((Fits<kSubtract, std::uint64_t>(std::uint64_t{0}, std::int64_t{-1})));
+  EXPECT_FALSE((Fits<kSubtract, std::uint8_t>(std::uint8_t{0}, std::int8_t{1})));
 }
 
 // Usable in constant expressions.
