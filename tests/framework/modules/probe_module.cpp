@@ -1,9 +1,8 @@
-// A test-only inspector module: one registration of every shape, over a small value
-// type "probe", so that the framework tests can check what each registration passes
-// to the evaluator and how its callbacks behave. Every typed function counts its
-// calls, so that tests can tell whether a callback called it.
+// A test-only inspector module: a registration of every class and shape over a small
+// value type "probe", so that the framework tests can check what each registration
+// passes to the evaluator and how its callbacks behave. Every typed function counts
+// its calls, so that tests can tell whether a callback called it.
 #include <cstdint>
-#include <string>
 
 #include "framework/inspector.h"
 
@@ -32,135 +31,94 @@ Fingerprinter& operator<<(Fingerprinter& f, probe const& p) {
   return f << integer(p.value);
 }
 
-// Same bits, compared by parity only: equal under operator< but distinguishable.
+// No order of its own: its extrema compare parities, so that 2 and 4 are equal.
 struct parity_probe {
   std::int64_t value = 0;
   static char const* TypeName() { return "parity probe"; }
-  friend bool operator<(parity_probe const& a, parity_probe const& b) {
+};
+struct ByParity {
+  bool operator()(parity_probe const& a, parity_probe const& b) const {
     return a.value % 2 < b.value % 2;
   }
 };
 
-probe Doubled(Of, probe const& p) {
+template <class R>
+R Counted(R r) {
   ++calls;
-  return probe{p.value * 2};
-}
-probe PlusProbe(integer const& n, Of, probe const& p) {
-  ++calls;
-  return probe{p.value + n.get()};
-}
-probe ProbeOfInteger(integer const& n) {
-  ++calls;
-  if (n.get() < 0) throw NoSuchObject();
-  return probe{n.get()};
-}
-probe ZeroProbe() {
-  ++calls;
-  return probe{0};
-}
-integer ValueOf(probe const& p) {
-  ++calls;
-  return integer(p.value);
-}
-integer Answer() {
-  ++calls;
-  return integer(42);
-}
-integer NamedLength(unsigned char const*, unsigned long length, probe const& p) {
-  ++calls;
-  return integer(static_cast<std::int64_t>(length) + p.value);
-}
-integer GlobalNamedLength(unsigned char const*, unsigned long length) {
-  ++calls;
-  return integer(static_cast<std::int64_t>(length));
-}
-boolean Digit(std::uint64_t n, probe const& p) {
-  ++calls;
-  return boolean(static_cast<std::uint64_t>(p.value) % 10 == n);
-}
-probe Failing(Of, probe const&) {
-  ++calls;
-  throw ProbeFailure();
-}
-integer ProbeAsInteger(probe const& p) {
-  ++calls;
-  return integer(p.value);
-}
-probe IntegerAsProbe(integer const& n) {
-  ++calls;
-  return probe{n.get()};
-}
-boolean ProbeContains(probe const& a, probe const& b) {
-  ++calls;
-  return boolean((a.value & b.value) == b.value);
-}
-parity_probe AsParityProbe(integer const& n) {
-  return parity_probe{n.get()};
-}
-integer ParityProbeValue(Of, parity_probe const& p) {
-  return integer(p.value);
+  return r;
 }
 
-// Counts down from the probe's value to 1; a non-positive probe has no elements.
+// The typed functions, as members so that each stays on its line.
+struct F {
+  static probe Doubled(Of, probe const& p) { return Counted(probe{2 * p.value}); }
+  static probe Plus(integer const& n, Of, probe const& p) {
+    return Counted(probe{p.value + n.get()});
+  }
+  static probe ProbeOf(integer const& n) {
+    if (n.get() < 0) throw NoSuchObject();
+    return Counted(probe{n.get()});
+  }
+  static probe Zero() { return Counted(probe{}); }
+  static integer ValueOf(probe const& p) { return Counted(integer(p.value)); }
+  static integer Answer() { return Counted(integer(42)); }
+  static integer Length(unsigned char const*, unsigned long n, probe const& p) {
+    return Counted(integer(static_cast<std::int64_t>(n) + p.value));
+  }
+  static integer GlobalLength(unsigned char const*, unsigned long n) {
+    return Counted(integer(static_cast<std::int64_t>(n)));
+  }
+  static boolean Digit(std::uint64_t n, probe const& p) {
+    return Counted(boolean(static_cast<std::uint64_t>(p.value) % 10 == n));
+  }
+  static probe Failing(Of, probe const&) { throw Counted(ProbeFailure()); }
+  static integer Scaled(std::int64_t const& factor, Of, probe const& p) {
+    return Counted(integer(factor * p.value));
+  }
+  static probe AsProbe(integer const& n) { return Counted(probe{n.get()}); }
+  static parity_probe AsParityProbe(integer const& n) { return parity_probe{n.get()}; }
+  static boolean Contains(probe const& a, probe const& b) {
+    return Counted(boolean((a.value & b.value) == b.value));
+  }
+};
+
+// Counts down from the probe's value (by a step, in the second form) while positive.
 class countdown {
  public:
-  integer First(Of, probe const& p) {
-    ++calls;
-    next_ = p.value;
-    return Next(Of{}, p);
-  }
-  integer Next(Of, probe const&) {
-    if (next_ <= 0) throw NoSuchObject();
-    return integer(next_--);
-  }
+  integer First(Of, probe const& p) { return FirstBy(integer(1), Of{}, p); }
+  integer Next(Of, probe const& p) { return NextBy(integer(1), Of{}, p); }
   integer FirstBy(integer const& step, Of, probe const& p) {
-    next_ = p.value;
+    next_ = Counted(p.value);
     return NextBy(step, Of{}, p);
   }
   integer NextBy(integer const& step, Of, probe const&) {
     if (next_ <= 0) throw NoSuchObject();
-    std::int64_t const v = next_;
     next_ -= step.get();
-    return integer(v);
-  }
-  integer FirstOfWorld(integer const& n) {
-    next_ = n.get();
-    return NextOfWorld(n);
-  }
-  integer NextOfWorld(integer const&) {
-    if (next_ <= 0) throw NoSuchObject();
-    return integer(next_--);
+    return integer(next_ + step.get());
   }
 
  private:
   std::int64_t next_ = 0;
 };
 
-// Iterated by member names: First(O const&) and Next(O const&).
+// The same, through members named First(O const&) and Next(O const&).
 class named_countdown {
  public:
-  integer First(probe const& p) {
-    next_ = p.value;
-    return Next(p);
-  }
-  integer Next(probe const&) {
-    if (next_ <= 0) throw NoSuchObject();
-    return integer(next_--);
-  }
+  integer First(probe const& p) { return countdown_.First(Of{}, p); }
+  integer Next(probe const& p) { return countdown_.Next(Of{}, p); }
 
  private:
-  std::int64_t next_ = 0;
+  countdown countdown_;
 };
 
-// Iterated with a string parameter: each byte of the text plus the probe's value.
+// Each byte of a string parameter plus the probe's value.
 class byte_iterator {
  public:
-  integer First(unsigned char const* bytes, unsigned long length, probe const& p) {
+  integer First(unsigned char const* bytes, unsigned long n, probe const& p) {
     position_ = 0;
-    return Next(bytes, length, p);
+    return Next(bytes, n, p);
   }
-  integer Next(unsigned char const* bytes, unsigned long length, probe const& p) {
-    if (position_ >= length) throw NoSuchObject();
+  integer Next(unsigned char const* bytes, unsigned long n, probe const& p) {
+    if (position_ >= n) throw NoSuchObject();
     return integer(bytes[position_++] + p.value);
   }
 
@@ -168,16 +126,13 @@ class byte_iterator {
   unsigned long position_ = 0;
 };
 
-// Full-protocol aggregate: yields a marker in the initial phase, a running total for
-// each element, and the total twice in the final phase.
+// Full protocol: a marker in the initial phase, the running total for each element,
+// and the total twice in the final phase.
 class total_aggregator {
  public:
   probe FirstInitial() { return probe{-1}; }
   probe NextInitial() { throw NoSuchObject(); }
-  probe First(Of, probe const& p) {
-    total_ += p.value;
-    return probe{total_};
-  }
+  probe First(Of, probe const& p) { return probe{total_ += p.value}; }
   probe Next(Of, probe const&) { throw NoSuchObject(); }
   probe FirstFinal() {
     finals_ = 1;
@@ -193,43 +148,46 @@ class total_aggregator {
   int finals_ = 0;
 };
 
-Type<probe, kFingerprinted> probeType;
-DerivedType<parity_probe, probe, kNotFingerprinted> parityProbeType;
-Prop doubled("doubled", "doubleds", &Doubled, kDependsOnlyOnParameters);
-Prop plus("plus", "pluses", &PlusProbe, kDependsOnlyOnParameters);
-Prop probeOfInteger("probe", "probes", &ProbeOfInteger, kDependsOnlyOnParameters);
-Prop zeroProbe("zero probe", "zero probes", &ZeroProbe, nullptr);
-Property<probe, integer> valueOf("value", "values", &ValueOf, kDependsOnlyOnParameters);
-GlobalProperty<integer> answer("answer", "answers", &Answer, kDependsOnLocalTimeZone);
-NamedProperty<probe, integer> namedLength("named length", "named lengths", &NamedLength,
-                                          kDependsOnlyOnParameters);
-NamedGlobalProperty<integer> globalNamedLength("global length", "global lengths",
-                                               &GlobalNamedLength, kDependsOnlyOnParameters);
-NumberedProperty<probe, boolean> digit("digit", "digits", &Digit, kDependsOnlyOnParameters);
-Prop failing("failing", "failings", &Failing, kDependsOnlyOnParameters);
-Cast<probe, integer> probeAsInteger("integer", &ProbeAsInteger, kDependsOnlyOnParameters);
-Cast<integer, probe> integerAsProbe("probe", &IntegerAsProbe, kDependsOnlyOnParameters);
-OperatorPlus<probe, probe, probe> plusOperator(kDependsOnlyOnParameters);
-RelationContains<probe, probe> containsRelation(kDependsOnlyOnParameters, &ProbeContains);
-UnaryOperatorMinus<probe, probe> minusOperator(kDependsOnlyOnParameters);
-Prop countdownOf("countdown", "countdowns", &countdown::First, &countdown::Next,
-                 kDependsOnlyOnParameters);
-Prop countdownBy("countdown by", "countdowns by", &countdown::FirstBy, &countdown::NextBy,
-                 kDependsOnlyOnParameters);
-Prop countdownOfWorld("world countdown", "world countdowns", &countdown::FirstOfWorld,
-                      &countdown::NextOfWorld, kDependsOnlyOnParameters);
-IteratedProperty<named_countdown, probe, integer> countdownByName("named countdown",
-                                                                  "named countdowns",
-                                                                  kDependsOnlyOnParameters);
-IteratedNamedProperty<byte_iterator, probe, integer> bytesOf("byte", "bytes",
-                                                             kDependsOnlyOnParameters);
-Prop total("total", "totals", &total_aggregator::FirstInitial, &total_aggregator::NextInitial,
-           &total_aggregator::First, &total_aggregator::Next, &total_aggregator::FirstFinal,
-           &total_aggregator::NextFinal, kDependsOnlyOnParameters);
-ComparableInspectorRegistration<probe> comparable(kDependsOnlyOnParameters);
-Cast<integer, parity_probe> asParityProbe("parity probe", &AsParityProbe, kDependsOnlyOnParameters);
-Prop parityValue("parity value", "parity values", &ParityProbeValue, kDependsOnlyOnParameters);
-ExtremumInspector<parity_probe> parityExtrema(kDependsOnlyOnParameters);
+Type<probe, kFingerprinted> const probeType;
+DerivedType<parity_probe, probe, kNotFingerprinted> const parityProbeType;
+Prop const doubled("doubled", "doubleds", &F::Doubled, kDependsOnlyOnParameters);
+Prop const plus("plus", "pluses", &F::Plus, kDependsOnlyOnParameters);
+Prop const probeOf("probe", "probes", &F::ProbeOf, kDependsOnlyOnParameters);
+Prop const zero("zero probe", "zero probes", &F::Zero, kDependsOnMachineState);
+Property<probe, integer> const value("value", "values", &F::ValueOf, kDependsOnlyOnParameters);
+GlobalProperty<integer> const answer("answer", "answers", &F::Answer, kDependsOnLocalTimeZone);
+NamedProperty<probe, integer> const length("named length", "named lengths", &F::Length,
+                                           kDependsOnlyOnParameters);
+NamedGlobalProperty<integer> const globalLength("global length", "global lengths", &F::GlobalLength,
+                                                kDependsOnlyOnParameters);
+NumberedProperty<probe, boolean> const digit("digit", "digits", &F::Digit,
+                                             kDependsOnlyOnParameters);
+Prop const failing("failing", "failings", &F::Failing, kDependsOnlyOnParameters);
+PropWith<std::int64_t> const tenfold("tenfold", "tenfolds", 10, &F::Scaled,
+                                     kDependsOnlyOnParameters);
+PropWith<std::int64_t> const hundredfold("hundredfold", "hundredfolds", 100, &F::Scaled,
+                                         kDependsOnlyOnParameters);
+Cast<probe, integer> const asInteger("integer", &F::ValueOf, kDependsOnlyOnParameters);
+Cast<integer, probe> const asProbe("probe", &F::AsProbe, kDependsOnlyOnParameters);
+Cast<integer, parity_probe> const asParityProbe("parity probe", &F::AsParityProbe,
+                                                kDependsOnlyOnParameters);
+OperatorPlus<probe, probe, probe> const sum(kDependsOnlyOnParameters);
+RelationContains<probe, probe> const contains(kDependsOnlyOnParameters, &F::Contains);
+UnaryOperatorMinus<probe, probe> const negation(kDependsOnlyOnParameters);
+Prop const countdownOf("countdown", "countdowns", &countdown::First, &countdown::Next,
+                       kDependsOnlyOnParameters);
+Prop const countdownBy("countdown by", "countdowns by", &countdown::FirstBy, &countdown::NextBy,
+                       kDependsOnlyOnParameters);
+IteratedProperty<named_countdown, probe, integer> const namedCountdown("named countdown",
+                                                                       "named countdowns",
+                                                                       kDependsOnlyOnParameters);
+IteratedNamedProperty<byte_iterator, probe, integer> const bytes("byte", "bytes",
+                                                                 kDependsOnlyOnParameters);
+Prop const total("total", "totals", &total_aggregator::FirstInitial, &total_aggregator::NextInitial,
+                 &total_aggregator::First, &total_aggregator::Next, &total_aggregator::FirstFinal,
+                 &total_aggregator::NextFinal, kDependsOnlyOnParameters);
+ComparableInspectorRegistration<probe> const comparable(kDependsOnlyOnParameters);
+ExtremumInspector<parity_probe, ByParity> const parityExtrema(kDependsOnlyOnParameters);
 
 }  // namespace
 }  // namespace inspectors

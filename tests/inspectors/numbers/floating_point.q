@@ -327,3 +327,117 @@
 = 2.50
 > floating point "2.50" as floating point
 = 2.50
+
+# A new threshold keeps the value's flags; computing a threshold records none of its
+# own, but the place of a zero threshold is the logarithm of zero.
+> inexact of less significance 2 of (floating point "1" / 3)
+= true
+> inexact of more significance 2 of (floating point "1" / 3)
+= true
+> overflow of ((less significance 4932 of floating point "1") * (less significance 4932 of floating point "3"))
+= false
+> divided by zero of significance place of more significance 5000 of floating point "1"
+= true
+
+# Anything else is not a number either.
+> exists floating point " "
+= false
+> exists floating point "+"
+= false
+> exists floating point "-"
+= false
+> exists floating point "."
+= false
+> exists floating point " . "
+= false
+> exists floating point "e5"
+= false
+> exists floating point "1e+"
+= false
+> exists floating point "1e -"
+= false
+> exists floating point "1,000"
+= false
+> exists floating point "0x10"
+= false
+> exists floating point "1\t2"
+= false
+> exists floating point "1\n"
+= false
+> exists floating point "--1"
+= false
+> exists floating point "+-1"
+= false
+> exists floating point "1-"
+= false
+> exists floating point "1e--5"
+= false
+> exists floating point "1e5e5"
+= false
+> exists floating point "1e5.0"
+= false
+> exists floating point "+nan"
+= false
+> exists floating point "nan1"
+= false
+> exists floating point "in f"
+= false
+> exists floating point "\xff"
+= false
+> exists floating point "1\xe2\x80\x89000"
+= false
+> exists floating point "1\x002"
+= false
+> floating point " - inf"
+= -infinity
+> significance threshold of floating point "nan"
+= 1.00
+
+# The threshold of text is the place of its last digit, wherever the point and the
+# exponent put it.
+> floating point "1000"
+= 1000
+> significance threshold of floating point "1000"
+= 1000
+> floating point "0"
+= 0
+> significance threshold of floating point "0"
+= 1.00
+> floating point "000"
+= 0e+2
+> significance threshold of floating point "000"
+= 100
+> floating point "12e3"
+= 12000
+> significance threshold of floating point "12e3"
+= 1000
+> floating point ".5"
+= 0.5
+> significance threshold of floating point ".5"
+= 0.100
+> floating point "-.5"
+= -0.5
+> significance threshold of floating point "-.5"
+= 0.100
+> floating point "5."
+= 5
+> significance threshold of floating point "5."
+= 1.00
+> floating point "1 000"
+= 1000
+> significance threshold of floating point "1 000"
+= 1000
+> floating point "1e+0"
+= 1
+> significance threshold of floating point "1e+0"
+= 1.00
+> floating point "+7"
+= 7
+> significance threshold of floating point "+7"
+= 1.00
+> floating point "2E-3"
+= 0.002
+> significance threshold of floating point "2E-3"
+= 0.00100
+> floating point "-0"
+= -0

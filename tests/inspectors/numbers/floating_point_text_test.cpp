@@ -164,30 +164,6 @@ TEST(FloatingPointText, GeneralFormKeepsTheHugeThresholdOfATinyValue) {
   EXPECT_EQ(General(beyond.value, beyond.threshold), "0e+4932");
 }
 
-TEST(FloatingPointText, ReadingGivesTheThresholdOfTheLastDigit) {
-  struct Case {
-    char const* text;
-    long double value;
-    int place;
-  };
-  for (Case const& c :
-       {Case{"3.14", 3.14L, -2}, Case{"3.140", 3.14L, -3}, Case{"1200", 1200, 2},
-        Case{"1200.", 1200, 0}, Case{"1000", 1000, 3}, Case{"0", 0, 0}, Case{"000", 0, 2},
-        Case{"1.2e3", 1200, 2}, Case{"12e3", 12000, 3}, Case{"0.0", 0, -1}, Case{".5", 0.5L, -1},
-        Case{"-.5", -0.5L, -1}, Case{"5.", 5, 0}, Case{"1 000", 1000, 3}, Case{"1e+0", 1, 0},
-        Case{"+7", 7, 0}, Case{"2E-3", 0.002L, -3}}) {
-    SCOPED_TRACE(c.text);
-    floating_point const x = Read(c.text);
-    EXPECT_NEAR(static_cast<double>(x.value), static_cast<double>(c.value), 1e-15);
-    EXPECT_EQ(x.threshold, Ten(c.place));
-    EXPECT_EQ(x.flags, 0u);
-  }
-  floating_point const spaced = Read(" - 1 234.5 e 2");
-  EXPECT_EQ(spaced.value, -123450);
-  EXPECT_EQ(spaced.threshold, 10);
-  EXPECT_TRUE(std::signbit(Read("-0").value));
-}
-
 TEST(FloatingPointText, ReadingBeyondTheRangeSetsTheFlags) {
   floating_point const huge = Read("1e5000");
   EXPECT_EQ(huge.value, kInfinity);
@@ -207,53 +183,7 @@ TEST(FloatingPointText, ReadingBeyondTheRangeSetsTheFlags) {
   EXPECT_EQ(Read("1e-" + std::string(6000, '9')).value, 0);
 }
 
-TEST(FloatingPointText, WordsForInfinityAndNaN) {
-  EXPECT_EQ(Read("Inf").value, kInfinity);
-  EXPECT_EQ(Read("  + INFINITY  ").value, kInfinity);
-  EXPECT_EQ(Read(" - inf").value, -kInfinity);
-  EXPECT_TRUE(std::isnan(Read(" NaN ").value));
-  EXPECT_EQ(Read("nan").threshold, 1);
-}
-
-TEST(FloatingPointText, AnythingElseIsNotANumber) {
-  for (char const* text : {"",
-                           " ",
-                           "+",
-                           "-",
-                           ".",
-                           " . ",
-                           "e5",
-                           "1e",
-                           "1e+",
-                           "1e -",
-                           "1.2.3",
-                           "1,000",
-                           "0x10",
-                           "1\t2",
-                           "1\n",
-                           "--1",
-                           "+-1",
-                           "1-",
-                           "1e--5",
-                           "1e5e5",
-                           "1e5.0",
-                           "-nan",
-                           "+nan",
-                           "nan1",
-                           "1n",
-                           "infinite",
-                           "in f",
-                           "-",
-                           "\xff",
-                           "1\xe2\x80\x89"
-                           "000"}) {
-    SCOPED_TRACE(text);
-    EXPECT_THROW(Read(text), NotAFloatingPoint);
-  }
-  EXPECT_THROW(Read(std::string("1\0"
-                                "2",
-                                3)),
-               NotAFloatingPoint);
+TEST(FloatingPointText, LongTextThatIsNotANumber) {
   EXPECT_THROW(Read(std::string(100000, '1') + "x"), NotAFloatingPoint);
 }
 

@@ -39,3 +39,19 @@
 = <a href="x?a=1&amp;b=2" title="&lt;t&gt;">go</a>
 > item 0 of (attr list of ("k", "v"), 1)
 = k="v"
+
+# Attribute names: any bytes but whitespace, NUL, quotes, '<', '>', '/' and '='.
+> exists attr list of ("x:y", "v")
+= true
+> exists attr list of ("@click", "v")
+= true
+> exists attr list of ("\xc3\xa9", "v")
+= true
+> exists attr list of ("a\tb", "v")
+= false
+> exists attr list of ("a'", "v")
+= false
+> exists attr list of ("<a", "v")
+= false
+> exists attr list of ("a\x00", "v")
+= false

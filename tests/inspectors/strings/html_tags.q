@@ -141,3 +141,92 @@
 = <div><p>a</p><br/><p>b</p></div>
 > item 0 of (em of "x", 2)
 = <em>x</em>
+
+# Tag names: a letter, then letters, digits, '-', '_', ':' or '.'.
+> html tag ("my-element", "x")
+= <my-element>x</my-element>
+> html tag ("svg:rect", "x")
+= <svg:rect>x</svg:rect>
+> html tag ("x_y.z", "x")
+= <x_y.z>x</x_y.z>
+> html tag ("TD", "x")
+= <TD>x</TD>
+> exists html tag ("-x", "x")
+= false
+> exists html tag ("b/", "x")
+= false
+> exists html tag ("b\"", "x")
+= false
+> exists html tag ("\xc3\xa9t\xc3\xa9", "x")
+= false
+> exists html tag ("b\x00", "x")
+= false
+# The tuple form takes the whole text as the name.
+> exists html tag ("b c", "x")
+= false
+
+# Attribute text that stays inside its tag is accepted, whatever its spacing and quotes.
+> exists p "" of "t"
+= true
+> exists p " " of "t"
+= true
+> exists p "hidden" of "t"
+= true
+> exists p "a b c" of "t"
+= true
+> exists p "a=1" of "t"
+= true
+> exists p "a = 1" of "t"
+= true
+> exists p "a=\"x y\"" of "t"
+= true
+> exists p "a='x y'" of "t"
+= true
+> exists p "a=\"<>/='\"" of "t"
+= true
+> exists p "a='\"'" of "t"
+= true
+> exists p "a=\"1\" b='2' c=3 d" of "t"
+= true
+> exists p " a=\"1\"\t\nb " of "t"
+= true
+> exists p "a=b/c" of "t"
+= true
+> exists p "a=\"\" b=''" of "t"
+= true
+# Text that could end the tag, or leave a quote or a value open, is not.
+> exists p ">" of "t"
+= false
+> exists p "a=1>" of "t"
+= false
+> exists p "a=\"1\">" of "t"
+= false
+> exists p "a=<" of "t"
+= false
+> exists p "a='x" of "t"
+= false
+> exists p "a='1'b" of "t"
+= false
+> exists p "a=`x`" of "t"
+= false
+> exists p "a=x\"y" of "t"
+= false
+> exists p "a=x'y" of "t"
+= false
+> exists p "=a" of "t"
+= false
+> exists p "/" of "t"
+= false
+> exists p "a /" of "t"
+= false
+> exists p "\"" of "t"
+= false
+> exists p "'" of "t"
+= false
+# Only an unquoted last value gets the space before the slash.
+> br "a=\"b\" c=d"
+= <br a="b" c=d />
+> br "a=\"b\""
+= <br a="b"/>
+> br "a"
+= <br a/>

@@ -138,26 +138,18 @@ TEST(RopeSearch, LongPatternsAcrossRandomCuts) {
   }
 }
 
-TEST(RopeSearch, MatchLoopRemembersOnlyWhatThePatternNeeds) {
-  std::string const pattern = "abcabd";
-  PatternMatcher matcher{ConstData(pattern)};
-  MatchLoop loop(matcher);
+TEST(RopeSearch, MatchesAcrossPiecesAndLongPatterns) {
   // Each piece is fed from a buffer that is overwritten right after, as if the
-  // earlier pieces were gone.
+  // earlier pieces were gone: the loop keeps what a match across them needs.
+  PatternMatcher abcabd{ConstData("abcabd")};
+  MatchLoop loop(abcabd);
   std::string buffer;
-  for (char const* piece : {"xxab", "cab", "d"}) {
+  for (std::string const piece : {"xxab", "cab", "d"}) {
     buffer = piece;
-    bool const found = loop.Continue(ConstData(buffer));
+    EXPECT_EQ(loop.Continue(ConstData(buffer)), piece == "d") << piece;
     buffer.assign(buffer.size(), '?');
-    if (piece == std::string("d")) {
-      EXPECT_TRUE(found);
-    } else {
-      EXPECT_FALSE(found);
-    }
   }
-}
-
-TEST(RopeSearch, ShiftsAreCappedAndNeverSkipAnOccurrence) {
+  // Shifts are capped at 255 and never skip an occurrence.
   std::string pattern(1000, 'x');
   pattern[10] = 'y';  // far from the end: its true shift is 989
   pattern[995] = 'z';
@@ -171,7 +163,16 @@ TEST(RopeSearch, ShiftsAreCappedAndNeverSkipAnOccurrence) {
   EXPECT_FALSE(matcher.OccursIn(ConstData(text.substr(0, text.size() - 2))));
 }
 
-TEST(Rope, LengthTextAndSearchOfADeepChain) {
+TEST(Rope, ConcatenationPointsAtItsOperandsEvenInADeepChain) {
+  std::string const left = "ab", right = "cd";
+  rope const a = rope_of(reinterpret_cast<unsigned char const*>(left.data()), left.size());
+  rope const b = Concatenate(a, String(right));
+  rope const d = Concatenate(Concatenate(String(right), b), b);
+  EXPECT_EQ(b.left, &a);
+  EXPECT_EQ(b.middle.begin(), reinterpret_cast<unsigned char const*>(right.data()));
+  EXPECT_EQ(d.right, &b);
+  EXPECT_EQ(Text(AsString(d)), "cdabcdabcd");
+
   // Deep enough that walking it recursively would risk the stack.
   std::vector<std::string> pieces(200000, "ab");
   pieces[123456] = "cd";
@@ -201,20 +202,6 @@ TEST(Rope, SharedSubtreesAreMeasuredOnceAndTooLongTextHasNoString) {
   EXPECT_EQ(r->Length(), std::numeric_limits<std::uint64_t>::max());
   EXPECT_THROW(length_of(Of{}, *r), NoSuchObject);
   EXPECT_THROW(AsString(*r), NoSuchObject);
-}
-
-TEST(Rope, ConcatenationPointsAtItsOperands) {
-  std::string const left = "ab";
-  std::string const right = "cd";
-  rope const a = rope_of(reinterpret_cast<unsigned char const*>(left.data()), left.size());
-  rope const b = Concatenate(a, String(right));
-  rope const c = Concatenate(String(right), b);
-  rope const d = Concatenate(c, b);
-  EXPECT_EQ(b.left, &a);
-  EXPECT_EQ(b.middle.begin(), reinterpret_cast<unsigned char const*>(right.data()));
-  EXPECT_EQ(d.left, &c);
-  EXPECT_EQ(d.right, &b);
-  EXPECT_EQ(Text(AsString(d)), "cdabcdabcd");
 }
 
 }  // namespace
