@@ -1,8 +1,7 @@
 // Standard registration bundles: one declaration gives an ordered value type its
-// relations, its extrema and its unique values. Members register in declaration
-// order with the bundle's fingerprint function; if one fails, those already
-// registered are withdrawn, and the bundle withdraws them in reverse order when it
-// is destroyed.
+// relations, its extrema and its unique values, or a quantity its arithmetic. Members register in
+// declaration order with the bundle's fingerprint function; if one fails, those already registered
+// are withdrawn, and the bundle withdraws them in reverse order when it is destroyed.
 #pragma once
 
 #include "framework/aggregate.h"
@@ -75,6 +74,33 @@ class ComparableInspectorRegistration {
   RelationLessOrEqual<T, T> lessOrEqual_;
   UniqueValuesInspectorRegistration<T, Order> uniqueValues_;
   ExtremumInspector<T, Order> extrema_;
+};
+
+// Negation, sum and difference of T, with T's operators -, + and -.
+template <class T>
+class AdditiveInspectorRegistration {
+ public:
+  explicit AdditiveInspectorRegistration(FingerprintFunction fingerprint)
+      : negation_(fingerprint), sum_(fingerprint), difference_(fingerprint) {}
+
+ private:
+  UnaryOperatorMinus<T, T> negation_;
+  OperatorPlus<T, T, T> sum_;
+  BinaryOperatorMinus<T, T, T> difference_;
+};
+
+// L + R, L - R, L * R and L / R, each giving Res, with the operands' operators.
+template <class L, class R, class Res>
+class ArithmeticInspectorRegistration {
+ public:
+  explicit ArithmeticInspectorRegistration(FingerprintFunction fingerprint)
+      : plus_(fingerprint), minus_(fingerprint), times_(fingerprint), divide_(fingerprint) {}
+
+ private:
+  OperatorPlus<L, R, Res> plus_;
+  BinaryOperatorMinus<L, R, Res> minus_;
+  OperatorTimes<L, R, Res> times_;
+  OperatorDivide<L, R, Res> divide_;
 };
 
 // A time range times a value (either way round) pairs them, range first. The pair

@@ -311,18 +311,9 @@ ComparableInspectorRegistration<FP, TotalOrder> const comparable(kDependsOnlyOnP
 
 // Arithmetic.
 UnaryOperatorMinus<FP, FP> const negation(kDependsOnlyOnParameters);
-OperatorPlus<FP, FP, FP> const plus(kDependsOnlyOnParameters);
-BinaryOperatorMinus<FP, FP, FP> const minus(kDependsOnlyOnParameters);
-OperatorTimes<FP, FP, FP> const times(kDependsOnlyOnParameters);
-OperatorDivide<FP, FP, FP> const divide(kDependsOnlyOnParameters);
-OperatorPlus<integer, FP, FP> const integerPlus(kDependsOnlyOnParameters);
-BinaryOperatorMinus<integer, FP, FP> const integerMinus(kDependsOnlyOnParameters);
-OperatorTimes<integer, FP, FP> const integerTimes(kDependsOnlyOnParameters);
-OperatorDivide<integer, FP, FP> const integerDivide(kDependsOnlyOnParameters);
-OperatorPlus<FP, integer, FP> const plusInteger(kDependsOnlyOnParameters);
-BinaryOperatorMinus<FP, integer, FP> const minusInteger(kDependsOnlyOnParameters);
-OperatorTimes<FP, integer, FP> const timesInteger(kDependsOnlyOnParameters);
-OperatorDivide<FP, integer, FP> const divideByInteger(kDependsOnlyOnParameters);
+ArithmeticInspectorRegistration<FP, FP, FP> const arithmetic(kDependsOnlyOnParameters);
+ArithmeticInspectorRegistration<integer, FP, FP> const integerFirst(kDependsOnlyOnParameters);
+ArithmeticInspectorRegistration<FP, integer, FP> const integerSecond(kDependsOnlyOnParameters);
 Cast<integer, FP> const integerAsFloatingPoint("floating point", &asFloatingPoint,
                                                kDependsOnlyOnParameters);
 

@@ -82,9 +82,7 @@ GlobalProperty<hertz> const mhz("mhz", "mhzs", &MegahertzUnit, kDependsOnlyOnPar
 GlobalProperty<hertz> const ghz("ghz", "ghzs", &GigahertzUnit, kDependsOnlyOnParameters);
 ComparableInspectorRegistration<hertz> const comparable(kDependsOnlyOnParameters);
 Cast<hertz, inspector_string> const asString("string", &HertzAsString, kDependsOnlyOnParameters);
-UnaryOperatorMinus<hertz, hertz> const negation(kDependsOnlyOnParameters);
-OperatorPlus<hertz, hertz, hertz> const sum(kDependsOnlyOnParameters);
-BinaryOperatorMinus<hertz, hertz, hertz> const difference(kDependsOnlyOnParameters);
+AdditiveInspectorRegistration<hertz> const additive(kDependsOnlyOnParameters);
 OperatorTimes<hertz, integer, hertz> const scaled(kDependsOnlyOnParameters);
 OperatorTimes<integer, hertz, hertz> const scaledFromLeft(kDependsOnlyOnParameters);
 OperatorDivide<hertz, hertz, integer> const ratio(kDependsOnlyOnParameters);

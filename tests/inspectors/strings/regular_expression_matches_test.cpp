@@ -19,7 +19,7 @@ std::string AsString(inspector_string const& s) {
   return std::string(reinterpret_cast<char const*>(s.bytes), s.length);
 }
 
-TEST(RegularExpressionMatchesTest, AMatchKeepsItsPartsAfterLaterSearches) {
+TEST(RegularExpressionMatchesTest, AMatchKeepsItsPartsAndTheirIteratorSkipsAbsentOnes) {
   regular_expression_iterator expressions;
   regular_expression const r = expressions.FirstCaseSensitive(Text("([a-z])([0-9])?"));
   inspector_string const s = Text("a1b");
@@ -35,14 +35,12 @@ TEST(RegularExpressionMatchesTest, AMatchKeepsItsPartsAfterLaterSearches) {
   EXPECT_EQ(AsString(second.match.part), "b");
   EXPECT_EQ(AsString(MatchPart(integer(1), Of{}, second).part), "b");
   EXPECT_THROW(MatchPart(integer(2), Of{}, second), NoSuchObject);
-}
 
-TEST(RegularExpressionMatchesTest, PartIteratorSkipsPartsThatTookNoPart) {
-  regular_expression_iterator expressions;
-  regular_expression const r = expressions.FirstCaseSensitive(Text("(x)?(y)?(z)"));
-  inspector_string const s = Text("yz");
-  regular_expression_match_iterator matches;
-  regular_expression_match const m = matches.First(r, Of{}, s);
+  // The part iterator skips the parts that took no part in the match.
+  regular_expression_match_iterator others;
+  inspector_string const yz = Text("yz");
+  regular_expression_match const m =
+      others.First(expressions.FirstCaseSensitive(Text("(x)?(y)?(z)")), Of{}, yz);
   regular_expression_match_part_iterator parts;
   EXPECT_EQ(AsString(parts.First(Of{}, m).part), "y");
   EXPECT_EQ(AsString(parts.Next(Of{}, m).part), "z");
