@@ -167,9 +167,11 @@ TEST(Rope, ConcatenationPointsAtItsOperandsEvenInADeepChain) {
   std::string const left = "ab", right = "cd";
   rope const a = rope_of(reinterpret_cast<unsigned char const*>(left.data()), left.size());
   rope const b = Concatenate(a, String(right));
-  rope const d = Concatenate(Concatenate(String(right), b), b);
+  rope const c = Concatenate(String(right), b);
+  rope const d = Concatenate(c, b);
   EXPECT_EQ(b.left, &a);
   EXPECT_EQ(b.middle.begin(), reinterpret_cast<unsigned char const*>(right.data()));
+  EXPECT_EQ(d.left, &c);
   EXPECT_EQ(d.right, &b);
   EXPECT_EQ(Text(AsString(d)), "cdabcdabcd");
 
