@@ -195,27 +195,8 @@ TEST_F(ProbeModule, PropertiesPassTheirShapeToTheEvaluator) {
     // Only what reads the machine has no fingerprint function.
     EXPECT_EQ(r.fingerprint == nullptr, std::string(e.name) == "zero probe");
   }
-}
-
-TEST_F(ProbeModule, GettersCallTheFunctionWithTheirArguments) {
-  Probe const three{3}, hundred{100}, number{1237};
-  integer const four(4), seven(7), zero(0);
-  inspector_string const empty = Text(""), abc = Text("abc");
-  struct Case {
-    char const* name;
-    void const* parameter;
-    void const* object;
-    std::int64_t expected;
-  };
-  for (Case const& c :
-       {Case{"doubled", nullptr, &three, 6}, Case{"plus", &four, &three, 7},
-        Case{"probe", &four, nullptr, 4}, Case{"zero probe", nullptr, nullptr, 0},
-        Case{"value", nullptr, &three, 3}, Case{"answer", nullptr, nullptr, 42},
-        Case{"named length", &empty, &hundred, 100}, Case{"global length", &abc, nullptr, 3},
-        Case{"digit", &seven, &number, 1}, Case{"digit", &zero, &number, 0},
-        Case{"tenfold", nullptr, &three, 30}, Case{"hundredfold", nullptr, &three, 300}}) {
-    EXPECT_EQ(Get(PropertyNamed(c.name), c.parameter, c.object), c.expected) << c.name;
-  }
+  Probe const three{3};
+  EXPECT_EQ(Get(PropertyNamed("tenfold"), nullptr, &three), 30) << "the datum, 10, reaches f";
 }
 
 TEST_F(ProbeModule, NullResultCallsNothing) {

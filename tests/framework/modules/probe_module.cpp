@@ -165,8 +165,6 @@ NumberedProperty<probe, boolean> const digit("digit", "digits", &F::Digit,
 Prop const failing("failing", "failings", &F::Failing, kDependsOnlyOnParameters);
 PropWith<std::int64_t> const tenfold("tenfold", "tenfolds", 10, &F::Scaled,
                                      kDependsOnlyOnParameters);
-PropWith<std::int64_t> const hundredfold("hundredfold", "hundredfolds", 100, &F::Scaled,
-                                         kDependsOnlyOnParameters);
 Cast<probe, integer> const asInteger("integer", &F::ValueOf, kDependsOnlyOnParameters);
 Cast<integer, probe> const asProbe("probe", &F::AsProbe, kDependsOnlyOnParameters);
 Cast<integer, parity_probe> const asParityProbe("parity probe", &F::AsParityProbe,
