@@ -6,19 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "host/parser.h"
-#include "host/registry.h"
-#include "host/result_cache.h"
-#include "host/result_values.h"
-#include "host/streams.h"
-#include "host/type_checker.h"
-#include "host/values.h"
-#include "host/vocabulary.h"
-
-namespace inspectors {
-// The library's "no value", recognised by the evaluator through its name.
-class NoSuchObject {};
-}  // namespace inspectors
+#include "host/query/parser.h"
+#include "host/catalog/records.h"
+#include "host/catalog/registry.h"
+#include "host/evaluation/result_cache.h"
+#include "host/evaluation/result_values.h"
+#include "host/evaluation/stream.h"
+#include "host/query/type_checker.h"
+#include "host/evaluation/values.h"
 
 namespace evaluator::testing {
 
@@ -36,24 +31,16 @@ class QueryEngine {
     throw std::logic_error("record not added");
   }
 
-  Registration& Type(std::string name, std::size_t size, std::string base = "",
-                     TypeDestroyCallback destroy = nullptr,
-                     TypeFingerprintCallback fingerprint = nullptr) {
-    Registration r;
-    r.kind = Kind::Type;
-    r.name = std::move(name);
-    r.valueSize = size;
-    r.baseType = std::move(base);
-    r.destroyValue = destroy;
-    r.fingerprintValue = fingerprint;
-    return const_cast<Registration&>(Add(r));
+  Registration const& Type(std::string_view name, std::size_t size, std::string_view base = "",
+                           TypeDestroyCallback destroy = nullptr) {
+    return Add(records::Type(nullptr, name, size, destroy, base, nullptr));
   }
 
   // Parses and checks; throws SyntaxError or TypeError.
   NodePtr Prepare(std::string const& query) {
     queries_.push_back(query);
-    NodePtr root = Parse(queries_.back(), vocabulary_);
-    CheckTypes(*root, vocabulary_, types_);
+    NodePtr root = Parse(queries_.back(), registry_);
+    CheckTypes(*root, registry_, types_);
     return root;
   }
 
@@ -64,13 +51,11 @@ class QueryEngine {
     RunContext run{&cache};
     auto stream = OpenStream(*root, Environment{}, run);
     std::vector<std::string> texts;
-    while (ValueRef v = stream->Next()) texts.push_back(ToResultValue(*v, vocabulary_).text);
+    while (ValueRef v = stream->Next()) texts.push_back(ToResultValue(*v, registry_).text);
     return texts;
   }
 
   Registry& registry() { return registry_; }
-  Vocabulary const& vocabulary() const { return vocabulary_; }
-  TypeTable& types() { return types_; }
 
  private:
   struct Block {
@@ -79,20 +64,14 @@ class QueryEngine {
   std::deque<Block> blocks_;
   std::deque<std::string> queries_;  // the trees' literals point into their query
   Registry registry_;
-  Vocabulary vocabulary_{registry_};
-  TypeTable types_{vocabulary_};
+  TypeTable types_{registry_};
 };
 
-inline Registration PropertyRecord(Kind kind, std::string name, std::string plural,
-                                   std::string parameter, std::string object, std::string result) {
-  Registration r;
-  r.kind = kind;
-  r.name = std::move(name);
-  r.plural = std::move(plural);
-  r.parameterType = std::move(parameter);
-  r.objectType = std::move(object);
-  r.resultType = std::move(result);
-  return r;
+inline Registration PropertyRecord(Kind kind, std::string_view name, std::string_view plural,
+                                   std::string_view parameter, std::string_view object,
+                                   std::string_view result) {
+  return records::Property(kind, nullptr, name, plural, parameter, object, result, nullptr,
+                           nullptr);
 }
 
 }  // namespace evaluator::testing
