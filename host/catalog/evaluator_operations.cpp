@@ -256,17 +256,15 @@ constexpr CastEntry kCasts[] = {
 
 struct AggregateEntry {
   std::string_view name, plural, object, result;
-  std::size_t stateSize;
-  StateConstructCallback construct;
-  StateDestroyCallback destroy;
+  records::State state;
   PropertyGetter feed, firstFinal, nextFinal;
 };
 template <class S>
 AggregateEntry Aggregate(std::string_view name, std::string_view plural, std::string_view object,
                          std::string_view result, PropertyGetter feed, PropertyGetter firstFinal,
                          PropertyGetter nextFinal = NoResult) {
-  return {name,           plural,          object, result, sizeof(S), ConstructState<S>,
-          DestroyState<S>, feed, firstFinal,   nextFinal};
+  return {name, plural, object, result, {sizeof(S), ConstructState<S>, DestroyState<S>},
+          feed, firstFinal, nextFinal};
 }
 
 std::string_view IntegerExtremaType() {
@@ -321,23 +319,14 @@ void AddEvaluatorOperations(Registry& registry) {
     add(records::Cast(&e, e.target, e.source, e.target, e.cast, nullptr, OnlyOperands));
   }
   for (AggregateEntry const& e : Aggregates()) {
-    Registration r = records::Property(Kind::AggregateProperty, &e, e.name, e.plural, {},
-                                       e.object, e.result, nullptr, OnlyOperands);
-    records::WithState(r, e.stateSize, e.construct, e.destroy);
-    r.firstInitial = NoResult;
-    r.nextInitial = NoResult;
-    r.first = e.feed;
-    r.next = NoResult;
-    r.firstFinal = e.firstFinal;
-    r.nextFinal = e.nextFinal;
-    add(std::move(r));
+    // Each element is fed to the state, which yields its values in the final phase.
+    add(records::AggregateProperty(&e, {e.name, e.plural, "", e.object, e.result}, e.state,
+                                   {NoResult, NoResult}, {e.feed, NoResult},
+                                   {e.firstFinal, e.nextFinal}, nullptr, OnlyOperands));
   }
-  Registration multiplicity =
-      records::Property(Kind::Property, &kOtherBlocks.multiplicity, "multiplicity",
-                        "multiplicities", {}, kIntegerWithMultiplicityType, kI, nullptr,
-                        OnlyOperands);
-  multiplicity.getter = Multiplicity;
-  add(std::move(multiplicity));
+  add(records::Property(&kOtherBlocks.multiplicity,
+                        {"multiplicity", "multiplicities", "", kIntegerWithMultiplicityType, kI},
+                        Multiplicity, nullptr, OnlyOperands));
 }
 
 }  // namespace evaluator

@@ -34,22 +34,40 @@ Registration Type(void const* block, std::string_view name, std::size_t valueSiz
   return r;
 }
 
-Registration Property(Kind kind, void const* block, std::string_view name,
-                      std::string_view plural, std::string_view parameterType,
-                      std::string_view objectType, std::string_view resultType,
+Registration Property(void const* block, Signature const& signature, PropertyGetter getter,
                       void const* context, FingerprintFunction fingerprint) {
-  Registration r = Callable(kind, block, objectType, resultType, context, fingerprint);
-  r.name = Name(name);
-  r.plural = Name(plural);
-  r.parameterType = Name(parameterType);
+  Registration r = Callable(Kind::Property, block, signature.objectType, signature.resultType,
+                            context, fingerprint);
+  r.name = Name(signature.name);
+  r.plural = Name(signature.plural);
+  r.parameterType = Name(signature.parameterType);
+  r.getter = getter;
   return r;
 }
 
-void WithState(Registration& r, std::size_t stateSize, StateConstructCallback construct,
-               StateDestroyCallback destroy) {
-  r.stateSize = stateSize;
-  r.constructState = construct;
-  r.destroyState = destroy;
+Registration IteratedProperty(void const* block, Signature const& signature, State const& state,
+                              Getters elements, void const* context,
+                              FingerprintFunction fingerprint) {
+  Registration r = Property(block, signature, nullptr, context, fingerprint);
+  r.kind = Kind::IteratedProperty;
+  r.stateSize = state.size;
+  r.constructState = state.construct;
+  r.destroyState = state.destroy;
+  r.first = elements.first;
+  r.next = elements.next;
+  return r;
+}
+
+Registration AggregateProperty(void const* block, Signature const& signature, State const& state,
+                               Getters initial, Getters elements, Getters final,
+                               void const* context, FingerprintFunction fingerprint) {
+  Registration r = IteratedProperty(block, signature, state, elements, context, fingerprint);
+  r.kind = Kind::AggregateProperty;
+  r.firstInitial = initial.first;
+  r.nextInitial = initial.next;
+  r.firstFinal = final.first;
+  r.nextFinal = final.next;
+  return r;
 }
 
 Registration Cast(void const* block, std::string_view name, std::string_view sourceType,

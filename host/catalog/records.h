@@ -11,19 +11,37 @@
 
 namespace evaluator::records {
 
+// What a property is called, and the types it takes and yields; "" for none.
+struct Signature {
+  std::string_view name, plural, parameterType, objectType, resultType;
+};
+
+// The state of an iterated or aggregate property.
+struct State {
+  std::size_t size = 0;
+  StateConstructCallback construct = nullptr;
+  StateDestroyCallback destroy = nullptr;
+};
+
+// The getters of one phase: the first value, then the next until there is none.
+struct Getters {
+  PropertyGetter first = nullptr;
+  PropertyGetter next = nullptr;
+};
+
 Registration Type(void const* block, std::string_view name, std::size_t valueSize,
                   TypeDestroyCallback destroy, std::string_view baseName,
                   TypeFingerprintCallback fingerprint);
-
-// A property of any kind; an iterated or aggregate property then gets its state
-// (WithState) and its getters.
-Registration Property(Kind kind, void const* block, std::string_view name,
-                      std::string_view plural, std::string_view parameterType,
-                      std::string_view objectType, std::string_view resultType,
+Registration Property(void const* block, Signature const& signature, PropertyGetter getter,
                       void const* context, FingerprintFunction fingerprint);
-void WithState(Registration& r, std::size_t stateSize, StateConstructCallback construct,
-               StateDestroyCallback destroy);
-
+Registration IteratedProperty(void const* block, Signature const& signature, State const& state,
+                              Getters elements, void const* context,
+                              FingerprintFunction fingerprint);
+// An aggregate is an iteration over the object sequence's elements with an initial
+// and a final phase around it.
+Registration AggregateProperty(void const* block, Signature const& signature, State const& state,
+                               Getters initial, Getters elements, Getters final,
+                               void const* context, FingerprintFunction fingerprint);
 Registration Cast(void const* block, std::string_view name, std::string_view sourceType,
                   std::string_view targetType, CastCallback cast, void const* context,
                   FingerprintFunction fingerprint);

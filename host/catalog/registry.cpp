@@ -56,25 +56,13 @@ constexpr std::string_view kEvaluatorTypes[] = {kIntegerType, kStringType, kBool
 }  // namespace
 
 char const* KindName(Kind kind) noexcept {
-  switch (kind) {
-    case Kind::Type:
-      return "type";
-    case Kind::Property:
-      return "property";
-    case Kind::IteratedProperty:
-      return "iterated property";
-    case Kind::AggregateProperty:
-      return "aggregate property";
-    case Kind::Cast:
-      return "cast";
-    case Kind::BinaryOperator:
-      return "binary operator";
-    case Kind::UnaryOperator:
-      return "unary operator";
-    case Kind::Cache:
-      return "cache";
-  }
-  return "registration";
+  // In the order of Kind.
+  static constexpr char const* kNames[] = {
+      "type", "property",        "iterated property", "aggregate property",
+      "cast", "binary operator", "unary operator",    "cache",
+  };
+  auto const index = static_cast<std::size_t>(kind);
+  return index < std::size(kNames) ? kNames[index] : "registration";
 }
 
 struct Registry::Index {

@@ -51,11 +51,10 @@ void Register_Property(void* block, std::size_t blockSize, char const* name, cha
                        char const* parameterType, char const* objectType, char const* resultType,
                        PropertyGetter getter, void const* context,
                        FingerprintFunction fingerprint) {
-  Registration r = records::Property(Kind::Property, block, Text(name), Text(plural),
-                                     Text(parameterType), Text(objectType), Text(resultType),
-                                     context, fingerprint);
-  r.getter = getter;
-  Enter(blockSize, kPropertyBlockSize, "property", std::move(r));
+  records::Signature const signature{Text(name), Text(plural), Text(parameterType),
+                                     Text(objectType), Text(resultType)};
+  Enter(blockSize, kPropertyBlockSize, "property",
+        records::Property(block, signature, getter, context, fingerprint));
 }
 
 void Register_Cast(void* block, std::size_t blockSize, char const* name, char const* sourceType,
@@ -91,13 +90,11 @@ void Register_Iterated_Property(void* block, std::size_t blockSize, char const* 
                                 StateDestroyCallback destroy, PropertyGetter first,
                                 PropertyGetter next, void const* context,
                                 FingerprintFunction fingerprint) {
-  Registration r = records::Property(Kind::IteratedProperty, block, Text(name), Text(plural),
-                                     Text(parameterType), Text(objectType), Text(resultType),
-                                     context, fingerprint);
-  records::WithState(r, stateSize, construct, destroy);
-  r.first = first;
-  r.next = next;
-  Enter(blockSize, kPropertyBlockSize, "iterated property", std::move(r));
+  records::Signature const signature{Text(name), Text(plural), Text(parameterType),
+                                     Text(objectType), Text(resultType)};
+  Enter(blockSize, kPropertyBlockSize, "iterated property",
+        records::IteratedProperty(block, signature, {stateSize, construct, destroy},
+                                  {first, next}, context, fingerprint));
 }
 
 void Register_Aggregate_Property(void* block, std::size_t blockSize, char const* name,
@@ -109,17 +106,12 @@ void Register_Aggregate_Property(void* block, std::size_t blockSize, char const*
                                  PropertyGetter next, PropertyGetter firstFinal,
                                  PropertyGetter nextFinal, void const* context,
                                  FingerprintFunction fingerprint) {
-  Registration r = records::Property(Kind::AggregateProperty, block, Text(name), Text(plural),
-                                     Text(parameterType), Text(objectType), Text(resultType),
-                                     context, fingerprint);
-  records::WithState(r, stateSize, construct, destroy);
-  r.firstInitial = firstInitial;
-  r.nextInitial = nextInitial;
-  r.first = first;
-  r.next = next;
-  r.firstFinal = firstFinal;
-  r.nextFinal = nextFinal;
-  Enter(blockSize, kPropertyBlockSize, "aggregate property", std::move(r));
+  records::Signature const signature{Text(name), Text(plural), Text(parameterType),
+                                     Text(objectType), Text(resultType)};
+  Enter(blockSize, kPropertyBlockSize, "aggregate property",
+        records::AggregateProperty(block, signature, {stateSize, construct, destroy},
+                                   {firstInitial, nextInitial}, {first, next},
+                                   {firstFinal, nextFinal}, context, fingerprint));
 }
 
 void Register_Cache(void* block, std::size_t blockSize, CacheClearCallback clear, void* context) {

@@ -111,11 +111,9 @@ std::unique_ptr<Stream> OpenCompound(Node const& node, Environment const& enviro
 // plain properties, casts and operators, one call per combination of arguments;
 std::unique_ptr<Stream> OpenCall(Node const& node, Environment const& environment,
                                  RunContext& run);
-// iterated properties, every element of every combination of arguments;
-std::unique_ptr<Stream> OpenIteration(Node const& node, Environment const& environment,
-                                      RunContext& run);
-// aggregates, every value of every phase over the whole object sequence.
-std::unique_ptr<Stream> OpenAggregation(Node const& node, Environment const& environment,
-                                        RunContext& run);
+// iterated properties and aggregates, and the one value of a singular one.
+std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node,
+                                                   Environment const& environment,
+                                                   RunContext& run);
 
 }  // namespace evaluator

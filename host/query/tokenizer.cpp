@@ -127,32 +127,22 @@ class Scanner {
       if (pos_ + 1 >= text_.size()) throw SyntaxError("unterminated string", open + 1);
       char const e = text_[pos_ + 1];
       pos_ += 2;
-      switch (e) {
-        case '"':
-          bytes.push_back('"');
-          break;
-        case '\\':
-          bytes.push_back('\\');
-          break;
-        case 'n':
-          bytes.push_back('\n');
-          break;
-        case 't':
-          bytes.push_back('\t');
-          break;
-        case 'x': {
-          int high = pos_ < text_.size() ? HexValue(Byte(pos_)) : -1;
-          int low = pos_ + 1 < text_.size() ? HexValue(Byte(pos_ + 1)) : -1;
-          if (high < 0 || low < 0) {
-            throw SyntaxError("\\x needs two hexadecimal digits", escape + 1);
-          }
-          bytes.push_back(static_cast<char>(high * 16 + low));
-          pos_ += 2;
-          break;
-        }
-        default:
-          throw SyntaxError("unknown escape in string", escape + 1);
+      if (e == 'x') {
+        int high = pos_ < text_.size() ? HexValue(Byte(pos_)) : -1;
+        int low = pos_ + 1 < text_.size() ? HexValue(Byte(pos_ + 1)) : -1;
+        if (high < 0 || low < 0) throw SyntaxError("\\x needs two hexadecimal digits", escape + 1);
+        bytes.push_back(static_cast<char>(high * 16 + low));
+        pos_ += 2;
+        continue;
       }
+      // The escapes of one character: \" \\ \n \t.
+      static constexpr std::string_view kEscaped = "\"\\nt";
+      static constexpr std::string_view kMeaning = "\"\\\n\t";
+      std::size_t const which = kEscaped.find(e);
+      if (which == std::string_view::npos) {
+        throw SyntaxError("unknown escape in string", escape + 1);
+      }
+      bytes.push_back(kMeaning[which]);
     }
   }
 

@@ -29,18 +29,20 @@ class Checker {
   void Visit(Node& n) {
     switch (n.kind) {
       case NodeKind::Integer:
-        Set(n, types_.Integer(), false);
-        return;
+      case NodeKind::NumberOf:
+        return Singular(n, types_.Integer());
       case NodeKind::String:
-        Set(n, types_.String(), false);
-        return;
+        return Singular(n, types_.String());
       case NodeKind::Boolean:
-        Set(n, types_.Boolean(), false);
-        return;
+      case NodeKind::Exists:
+        return Singular(n, types_.Boolean());
       case NodeKind::It:
         if (it_.empty()) throw TypeError("\"it\" is used outside \"whose\"", n.column);
-        Set(n, it_.back(), false);
-        return;
+        return Set(n, it_.back(), false);
+      case NodeKind::Not:
+      case NodeKind::And:
+      case NodeKind::Or:
+        return CheckLogic(n);
       case NodeKind::Phrase:
         return CheckPhrase(n);
       case NodeKind::Cast:
@@ -49,29 +51,6 @@ class Checker {
         return CheckBinary(n);
       case NodeKind::Negate:
         return CheckNegate(n);
-      case NodeKind::Not:
-        Visit(*n.children[0]);
-        RequireSingleBoolean(*n.children[0], "not");
-        Set(n, types_.Boolean(), false);
-        return;
-      case NodeKind::And:
-      case NodeKind::Or: {
-        char const* word = n.kind == NodeKind::And ? "and" : "or";
-        for (auto& c : n.children) {
-          Visit(*c);
-          RequireSingleBoolean(*c, word);
-        }
-        Set(n, types_.Boolean(), false);
-        return;
-      }
-      case NodeKind::Exists:
-        Visit(*n.children[0]);
-        Set(n, types_.Boolean(), false);
-        return;
-      case NodeKind::NumberOf:
-        Visit(*n.children[0]);
-        Set(n, types_.Integer(), false);
-        return;
       case NodeKind::If:
         return CheckIf(n);
       case NodeKind::Item:
@@ -99,6 +78,22 @@ class Checker {
 
   bool IsA(ValueType const* type, ValueType const* base) const {
     return registry_.IsA(type->name, base->name);
+  }
+
+  // A single value of `type`, whatever the node's children (`exists`, `number of`).
+  void Singular(Node& n, ValueType const* type) {
+    for (auto& c : n.children) Visit(*c);
+    Set(n, type, false);
+  }
+
+  // `not`, `and` and `or` need single booleans.
+  void CheckLogic(Node& n) {
+    char const* word = n.kind == NodeKind::Not ? "not" : (n.kind == NodeKind::And ? "and" : "or");
+    for (auto& c : n.children) {
+      Visit(*c);
+      RequireSingleBoolean(*c, word);
+    }
+    Set(n, types_.Boolean(), false);
   }
 
   void RequireSingleBoolean(Node const& operand, char const* word) {

@@ -70,8 +70,10 @@ class QueryEngine {
 inline Registration PropertyRecord(Kind kind, std::string_view name, std::string_view plural,
                                    std::string_view parameter, std::string_view object,
                                    std::string_view result) {
-  return records::Property(kind, nullptr, name, plural, parameter, object, result, nullptr,
-                           nullptr);
+  Registration r = records::Property(nullptr, {name, plural, parameter, object, result}, nullptr,
+                                     nullptr, nullptr);
+  r.kind = kind;
+  return r;
 }
 
 }  // namespace evaluator::testing

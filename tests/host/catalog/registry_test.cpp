@@ -17,7 +17,10 @@ struct Blocks {
 
 Registration Property(void const* block, std::string_view name, std::string_view plural,
                       std::string_view object = "", Kind kind = Kind::Property) {
-  return records::Property(kind, block, name, plural, "", object, "integer", nullptr, nullptr);
+  Registration r =
+      records::Property(block, {name, plural, "", object, "integer"}, nullptr, nullptr, nullptr);
+  r.kind = kind;
+  return r;
 }
 
 std::vector<void const*> BlocksOf(std::vector<Registration const*> const& records) {

@@ -1,6 +1,8 @@
-// Aggregates: the initial phase, then every element of the object sequence, then the
-// final phase, for every parameter value; every value yielded in any phase is a
-// result.
+// Iterated properties and aggregates: the phrases whose registrations keep a state
+// between calls. An iteration calls First, then Next until there is no value, for
+// every combination of object and parameter. An aggregate runs its initial phase,
+// then every element of the object sequence, then its final phase, for every
+// parameter value; every value yielded in any phase is a result.
 #include <unordered_set>
 #include <utility>
 
@@ -9,6 +11,48 @@
 namespace evaluator {
 
 namespace {
+
+class IterationStream : public Stream {
+ public:
+  IterationStream(Node const& node, Environment environment, RunContext& run)
+      : node_(node), arguments_(ObjectAndParameterOf(node), std::move(environment), run) {}
+
+  ValueRef Next() override {
+    Registration const& r = *node_.registration;
+    while (true) {
+      if (!state_) {
+        if (!arguments_.Next()) return nullptr;
+        std::size_t i = 0;
+        object_ = node_.object ? arguments_[i++] : nullptr;
+        parameter_ = node_.parameter ? arguments_[i++] : nullptr;
+        state_ = MakeState(r, node_);
+        if (object_) state_->Keep(object_);
+        if (parameter_) state_->Keep(parameter_);
+        first_ = true;
+      }
+      CheckInterruption();
+      PropertyGetter const getter = first_ ? r.first : r.next;
+      first_ = false;
+      ValueRef v = Produce(node_.type, node_, state_.get(), [&](void* result) {
+        return getter(result, DataOf(parameter_), DataOf(object_), state_->data(), r.context);
+      });
+      if (v) {
+        // An element may point into the iterator's state.
+        if (!v->type()->IsPlain()) v->Keep(state_);
+        return v;
+      }
+      state_.reset();
+    }
+  }
+
+ private:
+  Node const& node_;
+  CrossProduct arguments_;
+  StateRef state_;
+  ValueRef object_;
+  ValueRef parameter_;
+  bool first_ = true;
+};
 
 class AggregationStream : public Stream {
  public:
@@ -112,11 +156,42 @@ class AggregationStream : public Stream {
   ValueRef element_;
 };
 
+// Takes the single value of a singular phrase from a stream of any number: exactly
+// one is its value, none is a missing value, several fail the query.
+class SingularStream : public SingleValueStream {
+ public:
+  SingularStream(Node const& node, std::unique_ptr<Stream> all)
+      : node_(node), all_(std::move(all)) {}
+
+ protected:
+  ValueRef Compute() override {
+    ValueRef first = all_->Next();
+    if (!first) throw MissingValue(node_);
+    if (all_->Next()) {
+      throw QueryFailure("several values for a singular phrase: " + node_.phrase, node_.column);
+    }
+    all_.reset();  // stops the iteration or aggregation now
+    return first;
+  }
+
+ private:
+  Node const& node_;
+  std::unique_ptr<Stream> all_;
+};
+
 }  // namespace
 
-std::unique_ptr<Stream> OpenAggregation(Node const& node, Environment const& environment,
-                                        RunContext& run) {
-  return std::make_unique<AggregationStream>(node, environment, run);
+std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node,
+                                                   Environment const& environment,
+                                                   RunContext& run) {
+  std::unique_ptr<Stream> stream;
+  if (node.shape == CallShape::Aggregate) {
+    stream = std::make_unique<AggregationStream>(node, environment, run);
+  } else {
+    stream = std::make_unique<IterationStream>(node, environment, run);
+  }
+  if (node.plural) return stream;
+  return std::make_unique<SingularStream>(node, std::move(stream));
 }
 
 }  // namespace evaluator
