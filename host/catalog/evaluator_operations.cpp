@@ -225,13 +225,13 @@ struct BinaryEntry {
   BinaryOperatorCallback op;
 };
 constexpr std::string_view kI = kIntegerType, kS = kStringType, kB = kBooleanType;
-// (A space before each ">" keeps "%>" and "->" from being read as tokens.)
+// (The parentheses keep "->" and "%>" from being read as tokens.)
 constexpr BinaryEntry kBinaryOperators[] = {
-    {kOperatorPlus, kI, kI, kI, IntegerArithmetic<::operator+ >},
-    {kOperatorMinus, kI, kI, kI, IntegerArithmetic<::operator- >},
-    {kOperatorTimes, kI, kI, kI, IntegerArithmetic<::operator* >},
-    {kOperatorDivide, kI, kI, kI, IntegerArithmetic<::operator/ >},
-    {kOperatorModulo, kI, kI, kI, IntegerArithmetic<::operator% >},
+    {kOperatorPlus, kI, kI, kI, IntegerArithmetic<(::operator+)>},
+    {kOperatorMinus, kI, kI, kI, IntegerArithmetic<(::operator-)>},
+    {kOperatorTimes, kI, kI, kI, IntegerArithmetic<(::operator*)>},
+    {kOperatorDivide, kI, kI, kI, IntegerArithmetic<(::operator/)>},
+    {kOperatorModulo, kI, kI, kI, IntegerArithmetic<(::operator%)>},
     {kRelationEqual, kI, kI, kB, IntegerOrder<std::equal_to<>>},
     {kRelationLess, kI, kI, kB, IntegerOrder<std::less<>>},
     {kRelationLessOrEqual, kI, kI, kB, IntegerOrder<std::less_equal<>>},
@@ -250,7 +250,7 @@ struct CastEntry {
   CastCallback cast;
 };
 constexpr CastEntry kCasts[] = {
-    {kI, kS, IntegerAsString},  {kB, kS, BooleanAsString},  {kS, kI, StringAsInteger},
+    {kI, kS, IntegerAsString},  {kB, kS, BooleanAsString}, {kS, kI, StringAsInteger},
     {kB, kI, BooleanAsInteger}, {kS, kB, StringAsBoolean}, {kI, kB, IntegerAsBoolean},
 };
 
@@ -263,8 +263,8 @@ template <class S>
 AggregateEntry Aggregate(std::string_view name, std::string_view plural, std::string_view object,
                          std::string_view result, PropertyGetter feed, PropertyGetter firstFinal,
                          PropertyGetter nextFinal = NoResult) {
-  return {name, plural, object, result, {sizeof(S), ConstructState<S>, DestroyState<S>},
-          feed, firstFinal, nextFinal};
+  records::State const state{sizeof(S), ConstructState<S>, DestroyState<S>};
+  return {name, plural, object, result, state, feed, firstFinal, nextFinal};
 }
 
 std::string_view IntegerExtremaType() {

@@ -2,8 +2,8 @@
 // its own types, and the composition of tuple type names.
 #pragma once
 
-#include <cstddef>
 #include <compare>
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <string>

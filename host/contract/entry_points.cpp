@@ -70,8 +70,8 @@ void Register_Binary_Operator(void* block, std::size_t blockSize, unsigned long 
                               BinaryOperatorCallback op, void const* context,
                               FingerprintFunction fingerprint) {
   Enter(blockSize, kPropertyBlockSize, "binary operator",
-        records::BinaryOperator(block, code, Text(leftType), Text(rightType), Text(resultType),
-                                op, context, fingerprint));
+        records::BinaryOperator(block, code, Text(leftType), Text(rightType), Text(resultType), op,
+                                context, fingerprint));
 }
 
 void Register_Unary_Operator(void* block, std::size_t blockSize, unsigned long code,
@@ -93,8 +93,8 @@ void Register_Iterated_Property(void* block, std::size_t blockSize, char const* 
   records::Signature const signature{Text(name), Text(plural), Text(parameterType),
                                      Text(objectType), Text(resultType)};
   Enter(blockSize, kPropertyBlockSize, "iterated property",
-        records::IteratedProperty(block, signature, {stateSize, construct, destroy},
-                                  {first, next}, context, fingerprint));
+        records::IteratedProperty(block, signature, {stateSize, construct, destroy}, {first, next},
+                                  context, fingerprint));
 }
 
 void Register_Aggregate_Property(void* block, std::size_t blockSize, char const* name,

@@ -191,8 +191,7 @@ std::vector<PhraseInfo> Session::List(std::string_view word) const {
   for (Registration const* r : Listable()) {
     bool const match = lower.empty() || mentions(r->name) || mentions(r->plural) ||
                        mentions(r->parameterType) || mentions(r->objectType) ||
-                       mentions(r->rightType) || mentions(r->resultType) ||
-                       mentions(r->baseType);
+                       mentions(r->rightType) || mentions(r->resultType) || mentions(r->baseType);
     if (match) out.push_back(InfoOf(*r));
   }
   return out;

@@ -57,9 +57,10 @@ class IterationStream : public Stream {
 class AggregationStream : public Stream {
  public:
   AggregationStream(Node const& node, Environment environment, RunContext& run)
-      : node_(node), environment_(environment), run_(run), parameters_(Parameters(node),
-                                                                       std::move(environment),
-                                                                       run) {}
+      : node_(node),
+        environment_(environment),
+        run_(run),
+        parameters_(Parameters(node), std::move(environment), run) {}
 
   ValueRef Next() override {
     Registration const& r = *node_.registration;
@@ -181,8 +182,7 @@ class SingularStream : public SingleValueStream {
 
 }  // namespace
 
-std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node,
-                                                   Environment const& environment,
+std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node, Environment const& environment,
                                                    RunContext& run) {
   std::unique_ptr<Stream> stream;
   if (node.shape == CallShape::Aggregate) {

@@ -68,8 +68,7 @@ std::vector<Node const*> ObjectAndParameterOf(Node const& node) {
   return out;
 }
 
-CrossProduct::CrossProduct(std::vector<Node const*> nodes, Environment environment,
-                           RunContext& run)
+CrossProduct::CrossProduct(std::vector<Node const*> nodes, Environment environment, RunContext& run)
     : nodes_(std::move(nodes)),
       environment_(std::move(environment)),
       run_(run),

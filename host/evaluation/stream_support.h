@@ -109,11 +109,9 @@ std::unique_ptr<Stream> OpenLiteralOrLogic(Node const& node, Environment const& 
 std::unique_ptr<Stream> OpenCompound(Node const& node, Environment const& environment,
                                      RunContext& run);
 // plain properties, casts and operators, one call per combination of arguments;
-std::unique_ptr<Stream> OpenCall(Node const& node, Environment const& environment,
-                                 RunContext& run);
+std::unique_ptr<Stream> OpenCall(Node const& node, Environment const& environment, RunContext& run);
 // iterated properties and aggregates, and the one value of a singular one.
-std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node,
-                                                   Environment const& environment,
+std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node, Environment const& environment,
                                                    RunContext& run);
 
 }  // namespace evaluator

@@ -234,15 +234,14 @@ class Checker {
       return a < 0 || b < 0 ? -1 : a * 1000L + b;
     });
     if (r == nullptr) {
-      throw TypeError("no operator " + Quote(form.spelling) + " for " +
-                          Quote(left.type->name) + " and " + Quote(right.type->name),
+      throw TypeError("no operator " + Quote(form.spelling) + " for " + Quote(left.type->name) +
+                          " and " + Quote(right.type->name),
                       n.column);
     }
     ValueType const* result = TypeNamed(r->resultType, n);
     if (form.negate && !IsA(result, types_.Boolean())) {
-      throw TypeError("the relation " + Quote(form.spelling) + " of " +
-                          Quote(left.type->name) + " and " + Quote(right.type->name) +
-                          " is not boolean",
+      throw TypeError("the relation " + Quote(form.spelling) + " of " + Quote(left.type->name) +
+                          " and " + Quote(right.type->name) + " is not boolean",
                       n.column);
     }
     n.registration = r;
@@ -259,9 +258,9 @@ class Checker {
       return registry_.Distance(operand.type->name, o.objectType);
     });
     if (r == nullptr) {
-      throw TypeError("no operator " + Quote(kUnaryMinusSpelling) + " for " +
-                          Quote(operand.type->name),
-                      n.column);
+      throw TypeError(
+          "no operator " + Quote(kUnaryMinusSpelling) + " for " + Quote(operand.type->name),
+          n.column);
     }
     n.registration = r;
     Set(n, TypeNamed(r->resultType, n), operand.plural);

@@ -6,45 +6,44 @@
 #include <string>
 #include <vector>
 
-#include "host/query/parser.h"
 #include "host/catalog/records.h"
 #include "host/catalog/registry.h"
-#include "host/evaluation/result_cache.h"
 #include "host/evaluation/result_values.h"
 #include "host/evaluation/stream.h"
+#include "host/query/parser.h"
 #include "host/query/type_checker.h"
-#include "host/evaluation/values.h"
 
 namespace evaluator::testing {
 
 class QueryEngine {
  public:
-  // Adds a record; every record gets a block of its own.
+  // Adds a record with a block of its own, which is also its context unless it has
+  // one.
   Registration const& Add(Registration r) {
-    blocks_.emplace_back();
-    r.block = &blocks_.back();
+    r.block = &blocks_.emplace_back();
     if (r.context == nullptr) r.context = r.block;
     registry_.Add(r);
-    for (Registration const* added : registry_.All()) {
-      if (added->block == r.block) return *added;
-    }
-    throw std::logic_error("record not added");
+    return *registry_.FindBlock(r.block);
   }
-
-  Registration const& Type(std::string_view name, std::size_t size, std::string_view base = "",
-                           TypeDestroyCallback destroy = nullptr) {
-    return Add(records::Type(nullptr, name, size, destroy, base, nullptr));
+  void Type(std::string_view name, std::string_view base = "",
+            TypeDestroyCallback destroy = nullptr) {
+    Add(records::Type(nullptr, name, sizeof(integer), destroy, base, nullptr));
+  }
+  Registration const& Property(Kind kind, records::Signature const& signature,
+                               PropertyGetter getter = nullptr) {
+    Registration r = records::Property(nullptr, signature, getter, nullptr, nullptr);
+    r.kind = kind;
+    return Add(r);
   }
 
   // Parses and checks; throws SyntaxError or TypeError.
   NodePtr Prepare(std::string const& query) {
-    queries_.push_back(query);
-    NodePtr root = Parse(queries_.back(), registry_);
+    NodePtr root = Parse(queries_.emplace_back(query), registry_);  // literals point into it
     CheckTypes(*root, registry_, types_);
     return root;
   }
 
-  // The text of every value; throws MissingValue or QueryFailure.
+  // The text of every value; throws QueryFailure (MissingValue included).
   std::vector<std::string> Run(std::string const& query) {
     NodePtr root = Prepare(query);
     ResultCache cache;
@@ -55,6 +54,16 @@ class QueryEngine {
     return texts;
   }
 
+  // The message of the error that preparing or running the query ends with.
+  std::string Error(std::string const& query) {
+    try {
+      Run(query);
+    } catch (QueryError const& e) {
+      return e.what();
+    }
+    return "(no error)";
+  }
+
   Registry& registry() { return registry_; }
 
  private:
@@ -62,18 +71,11 @@ class QueryEngine {
     alignas(16) unsigned char bytes[kPropertyBlockSize];
   };
   std::deque<Block> blocks_;
-  std::deque<std::string> queries_;  // the trees' literals point into their query
+  std::deque<std::string> queries_;
   Registry registry_;
   TypeTable types_{registry_};
 };
 
-inline Registration PropertyRecord(Kind kind, std::string_view name, std::string_view plural,
-                                   std::string_view parameter, std::string_view object,
-                                   std::string_view result) {
-  Registration r = records::Property(nullptr, {name, plural, parameter, object, result}, nullptr,
-                                     nullptr, nullptr);
-  r.kind = kind;
-  return r;
-}
+using Texts = std::vector<std::string>;
 
 }  // namespace evaluator::testing

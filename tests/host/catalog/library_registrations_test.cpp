@@ -21,8 +21,7 @@ using Signature = std::tuple<std::string, std::string, Name, Name, Name>;
 
 std::vector<Signature> SignaturesOf(Registration const& r) {
   auto with = [&r](std::string lookup, std::string key) {
-    return Signature{std::move(lookup), std::move(key), r.parameterType, r.objectType,
-                     r.rightType};
+    return Signature{std::move(lookup), std::move(key), r.parameterType, r.objectType, r.rightType};
   };
   switch (r.kind) {
     case Kind::Type:

@@ -14,9 +14,14 @@ TEST(Name, FoldsCaseAndBlanksOnce) {
     char const* text;
     char const* folded;
   } const cases[] = {
-      {"bit set", "bit set"},  {"Bit  Set", "bit set"}, {"\tBIT\t set ", "bit set"},
-      {"", ""},                {"   ", ""},             {"(A, b)", "(a, b)"},
-      {"x_1 Y", "x_1 y"},      {"\xc3\x89t\xc3\xa9", "\xc3\x89t\xc3\xa9"},  // ASCII only
+      {"bit set", "bit set"},
+      {"Bit  Set", "bit set"},
+      {"\tBIT\t set ", "bit set"},
+      {"", ""},
+      {"   ", ""},
+      {"(A, b)", "(a, b)"},
+      {"x_1 Y", "x_1 y"},
+      {"\xc3\x89t\xc3\xa9", "\xc3\x89t\xc3\xa9"},  // ASCII only
   };
   for (auto const& c : cases) {
     Name const name(c.text);

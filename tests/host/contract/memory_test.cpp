@@ -17,63 +17,46 @@ bool Aligned(void const* p) {
   return reinterpret_cast<std::uintptr_t>(p) % alignof(std::max_align_t) == 0;
 }
 
-TEST(Arena, BlocksAreAlignedDistinctAndWritable) {
+TEST(Arena, BlocksAreAlignedDistinctAndKeepTheirContents) {
   Arena arena;
-  std::set<unsigned char*> seen;
-  std::size_t total = 0;
+  std::set<void*> seen;
+  std::vector<std::pair<unsigned char*, std::size_t>> written;
   for (std::size_t size : {0, 1, 3, 16, 17, 100, 255, 4000, 1, 0, 70000, 9, 5000, 2}) {
     auto* p = static_cast<unsigned char*>(arena.Allocate(size));
-    ASSERT_NE(p, nullptr);
     EXPECT_TRUE(Aligned(p)) << size;
     EXPECT_TRUE(seen.insert(p).second) << size;
     std::memset(p, static_cast<int>(size & 0xff), size);  // the sanitizers check the extent
-    total += size;
+    written.emplace_back(p, size);
   }
-  EXPECT_GE(arena.BytesAllocated(), total);
+  for (auto const& [p, size] : written) {
+    for (std::size_t i = 0; i < size; ++i) ASSERT_EQ(p[i], size & 0xff);
+  }
 }
 
-TEST(Arena, ContentsSurviveLaterAllocations) {
-  Arena arena;
-  std::vector<std::pair<std::uint64_t*, std::uint64_t>> written;
-  for (std::uint64_t i = 0; i < 5000; ++i) {
-    auto* p = static_cast<std::uint64_t*>(arena.Allocate(sizeof(std::uint64_t) * (1 + i % 7)));
-    *p = i * 2654435761u;
-    written.emplace_back(p, *p);
-  }
-  for (auto const& [p, value] : written) ASSERT_EQ(*p, value);
-}
-
-TEST(Arena, LargeRequestGetsItsOwnBlockAndKeepsTheCurrentChunk) {
+TEST(Arena, ALargeRequestGetsABlockOfItsOwn) {
   Arena arena;
   void* small = arena.Allocate(8);
   EXPECT_EQ(arena.BlockCount(), 0u);  // the first bytes come from inside the arena
-  auto* large = static_cast<unsigned char*>(arena.Allocate(1 << 22));
-  EXPECT_TRUE(Aligned(large));
-  std::memset(large, 0xab, 1 << 22);
+  std::memset(arena.Allocate(1 << 22), 0xab, 1 << 22);
   EXPECT_EQ(arena.BlockCount(), 1u);
   // The next small request continues right after the first one.
-  auto* next = static_cast<unsigned char*>(arena.Allocate(8));
-  EXPECT_EQ(next, static_cast<unsigned char*>(small) + Arena::kAlignment);
+  EXPECT_EQ(arena.Allocate(8), static_cast<unsigned char*>(small) + Arena::kAlignment);
   EXPECT_EQ(arena.BlockCount(), 1u);
 }
 
-TEST(ArenaScope, InnermostScopeServesAndArenaIsMadeOnlyWhenNeeded) {
+TEST(ArenaScope, TheInnermostScopeServesAndMakesItsArenaOnlyWhenNeeded) {
   std::shared_ptr<Arena> outer;
   std::shared_ptr<Arena> inner;
   std::shared_ptr<Arena> unused;
   {
     ArenaScope outerScope(outer);
-    void* a = Allocate_Inspector_Memory(10);
+    Allocate_Inspector_Memory(10);
     ASSERT_TRUE(outer);
     std::size_t const outerBytes = outer->BytesAllocated();
-    EXPECT_GE(outerBytes, 10u);
     {
       ArenaScope innerScope(inner);
       { ArenaScope emptyScope(unused); }
-      void* b = Allocate_Inspector_Memory(20);
-      EXPECT_NE(a, b);
-      ASSERT_TRUE(inner);
-      EXPECT_GE(inner->BytesAllocated(), 20u);
+      Allocate_Inspector_Memory(20);
       EXPECT_EQ(outer->BytesAllocated(), outerBytes);
     }
     Allocate_Inspector_Memory(30);
@@ -85,11 +68,9 @@ TEST(ArenaScope, InnermostScopeServesAndArenaIsMadeOnlyWhenNeeded) {
   EXPECT_EQ(outer.use_count(), 1);
   EXPECT_EQ(inner.use_count(), 1);
 
-  // After the scopes, allocation falls back to the process arena.
-  void* fallback = Allocate_Inspector_Memory(40);
-  EXPECT_TRUE(Aligned(fallback));
+  // Outside every scope, allocation falls back to the process arena.
   std::size_t const outerAfter = outer->BytesAllocated();
-  Allocate_Inspector_Memory(50);
+  EXPECT_TRUE(Aligned(Allocate_Inspector_Memory(40)));
   EXPECT_EQ(outer->BytesAllocated(), outerAfter);
   evaluator::ReleaseFallbackMemory();
   EXPECT_TRUE(Aligned(Allocate_Inspector_Memory(1)));  // usable again after a release

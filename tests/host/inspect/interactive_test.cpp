@@ -13,6 +13,8 @@
 #include <sstream>
 #include <string>
 
+#include "process.h"
+
 namespace {
 
 class Terminal {
@@ -89,21 +91,25 @@ class Terminal {
   std::size_t consumed_ = 0;
 };
 
+// Types a line, then waits for the answer and the next prompt.
+::testing::AssertionResult Answers(Terminal& terminal, std::string const& line,
+                                   std::string const& answer) {
+  terminal.Type(line + "\r");
+  if (terminal.WaitFor(answer) && terminal.WaitFor("inspect> ")) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "no \"" << answer << "\" in " << terminal.output();
+}
+
 TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "inspect_home_XXXXXX").string();
-  std::filesystem::path home = mkdtemp(pattern.data());
+  inspect_test::TempDir const dir;
+  std::filesystem::path const& home = dir.path();
   {
     Terminal terminal(home);
-    ASSERT_TRUE(terminal.started());
-    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-    terminal.Type("20 + 22\r");
-    ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
-    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-    terminal.Type("# a comment\r");
-    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-    terminal.Type("\"x\" & \"y\"\r");
-    ASSERT_TRUE(terminal.WaitFor("xy")) << terminal.output();
-    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    ASSERT_TRUE(terminal.started() && terminal.WaitFor("inspect> ")) << terminal.output();
+    EXPECT_TRUE(Answers(terminal, "20 + 22", "42"));
+    EXPECT_TRUE(Answers(terminal, "# a comment", ""));
+    EXPECT_TRUE(Answers(terminal, "\"x\" & \"y\"", "xy"));
     EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
   }
   std::ifstream history(home / ".inspect_history");
@@ -112,18 +118,13 @@ TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
   // libedit stores lines with blanks encoded ("20\\040+\\04022").
   EXPECT_NE(saved.str().find("22"), std::string::npos) << saved.str();
   EXPECT_EQ(saved.str().find("comment"), std::string::npos) << saved.str();
-
-  // The next session can recall the previous query with the up arrow.
   {
+    // The next session recalls the previous query with Ctrl-P.
     Terminal terminal(home);
-    ASSERT_TRUE(terminal.started());
-    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-    terminal.Type("\x10\r");  // Ctrl-P: the previous line
-    ASSERT_TRUE(terminal.WaitFor("xy")) << terminal.output();
-    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    ASSERT_TRUE(terminal.started() && terminal.WaitFor("inspect> ")) << terminal.output();
+    EXPECT_TRUE(Answers(terminal, "\x10", "xy"));
     EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
   }
-  std::filesystem::remove_all(home);
 }
 
 }  // namespace
