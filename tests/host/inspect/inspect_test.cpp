@@ -79,8 +79,10 @@ TEST(InspectCommand, JsonHasOneObjectPerQuery) {
   // Each expected object and its query; bytes that are not UTF-8 become U+FFFD.
   std::string const expected[] = {
       R"j({"query": "1 + 2", "type": "integer", "plural": false, "values": [3], "error": null})j",
-      R"j({"query": "(1; 2)", "type": "integer", "plural": true, "values": [1, 2], "error": null})j",
-      R"j({"query": "1 < 2", "type": "boolean", "plural": false, "values": [true], "error": null})j",
+      R"j({"query": "(1; 2)", "type": "integer", "plural": true, "values": [1, 2],
+           "error": null})j",
+      R"j({"query": "1 < 2", "type": "boolean", "plural": false, "values": [true],
+           "error": null})j",
       R"j({"query": "(1, \"a\")", "type": "(integer, string)", "plural": false,
            "values": [[1, "a"]], "error": null})j",
       R"j({"query": "\"\\xff\"", "type": "string", "plural": false, "values": ["\ufffd"],
