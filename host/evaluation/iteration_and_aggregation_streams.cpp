@@ -162,7 +162,7 @@ class AggregationStream : public Stream {
 class SingularStream : public SingleValueStream {
  public:
   SingularStream(Node const& node, std::unique_ptr<Stream> all)
-      : node_(node), all_(std::move(all)) {}
+      : all_(std::move(all)), node_(node) {}
 
  protected:
   ValueRef Compute() override {
@@ -176,8 +176,8 @@ class SingularStream : public SingleValueStream {
   }
 
  private:
-  Node const& node_;
   std::unique_ptr<Stream> all_;
+  Node const& node_;
 };
 
 }  // namespace

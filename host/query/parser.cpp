@@ -9,12 +9,21 @@ namespace evaluator {
 
 namespace {
 
-// Words that end a run of unknown words: they belong to the grammar.
+// Words that end a run of unknown words: they belong to the grammar, or begin an
+// operator written in words ("mod", "is", "does not contain", ...).
 bool IsReservedWord(std::string_view w) {
-  static constexpr std::string_view kReserved[] = {
-      "of",   "whose",  "as",   "and", "or",   "mod", "then",   "else", "is",   "contains",
-      "does", "starts", "ends", "if",  "item", "not", "exists", "it",   "true", "false"};
-  return std::find(std::begin(kReserved), std::end(kReserved), w) != std::end(kReserved);
+  static constexpr std::string_view kKeywords[] = {"of",     "whose", "as",   "and",  "or",
+                                                   "then",   "else",  "if",   "item", "not",
+                                                   "exists", "it",    "true", "false"};
+  if (std::find(std::begin(kKeywords), std::end(kKeywords), w) != std::end(kKeywords)) {
+    return true;
+  }
+  for (OperatorFacts const& facts : BinaryOperators()) {
+    for (std::string_view spelling : {facts.spelling, facts.alternative}) {
+      if (spelling.substr(0, spelling.find(' ')) == w) return true;
+    }
+  }
+  return false;
 }
 
 std::string Describe(Token const& t) {
