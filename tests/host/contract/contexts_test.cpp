@@ -40,14 +40,6 @@ TEST(HostContext, SHA1DigestOfFiles) {
   EXPECT_EQ(ErrorOfDigesting("/"), EISDIR);  // a directory opens but cannot be read
 }
 
-TEST(HostContext, FipsStatusReportsOneMode) {
-  FipsStatus status;
-  status.failureMessage = "stale";
-  evaluator::ProcessContext().GetFipsStatus(status);
-  EXPECT_EQ(static_cast<bool>(status.currentMode), static_cast<bool>(status.desiredMode));
-  EXPECT_TRUE(status.failureMessage.empty());
-}
-
 TEST(HostContext, GenericContextOffersServicesAndCanBeOverridden) {
   InspectorContext* context = Get_Generic_Inspector_Context();
   EXPECT_NE(dynamic_cast<CryptoInspectorContext*>(context), nullptr);
