@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 #include "inspectors/numbers/floating_point_text.h"
 
 namespace {

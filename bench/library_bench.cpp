@@ -1,7 +1,7 @@
 // Start-up cost: loading the inspector library (its registrations run) and unloading it.
 #include <benchmark/benchmark.h>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 
 namespace {
 

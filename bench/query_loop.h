@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 
 namespace bench {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "foundation/exceptions.h"
-#include "host/memory.h"
+#include "host/contract/memory.h"
 #include "inspectors/numbers/hexadecimal.h"
 #include "inspectors/numbers/numeric_value.h"
 

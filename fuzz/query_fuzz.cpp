@@ -11,7 +11,7 @@
 #include <memory>
 #include <string_view>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 
 namespace {
 

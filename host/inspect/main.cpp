@@ -13,7 +13,7 @@
 #include <system_error>
 #include <vector>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 #include "host/inspect/interactive.h"
 #include "host/inspect/library_path.h"
 #include "host/inspect/options.h"

@@ -37,18 +37,8 @@ bool ShowsCaret(Error const& error) {
          (error.category == Error::Category::Syntax || error.category == Error::Category::Type);
 }
 
-// An operator's name as written in a query; registrations carry only its code.
-std::string OperatorSymbol(PhraseInfo const& phrase) {
-  static constexpr std::array<char const*, 12> kBinary{
-      "+", "-", "*", "/", "mod", "&", "=", "<", "<=", "starts with", "ends with", "contains"};
-  if (phrase.operatorCode < 0) return {};
-  if (phrase.kind.starts_with("unary")) return phrase.operatorCode == 0 ? "-" : std::string();
-  auto code = static_cast<std::size_t>(phrase.operatorCode);
-  return code < kBinary.size() ? kBinary[code] : std::string();
-}
-
 std::string ShownName(PhraseInfo const& phrase) {
-  return phrase.name.empty() ? OperatorSymbol(phrase) : phrase.name;
+  return phrase.name.empty() ? phrase.symbol : phrase.name;
 }
 
 // The engine's message may already name its category ("syntax error: ...").

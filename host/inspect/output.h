@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 
 namespace inspect {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/embedding.h"
+#include "host/embedding/embedding.h"
 #include "host/inspect/output.h"
 
 namespace inspect {

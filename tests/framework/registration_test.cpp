@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/contract/evaluator.h"
-#include "host/embedding.h"
-#include "host/exception_names.h"
-#include "host/registry.h"
+#include "host/embedding/embedding.h"
+#include "host/contract/exception_names.h"
+#include "host/catalog/registry.h"
 
 namespace {
 

@@ -1,0 +1,16 @@
+// The evaluator's own operations on integers, strings and booleans: arithmetic,
+// comparisons, concatenation, casts and the aggregates over integers and strings.
+// They are records of the registry like the library's, made through the same
+// record functions and with callbacks of the same forms, so that the evaluator
+// resolves and runs both the same way; for the same phrase and types the library's
+// registration takes precedence.
+#pragma once
+
+namespace evaluator {
+
+class Registry;
+
+// Adds every operation, in a fixed order, as records of Origin::Evaluator.
+void AddEvaluatorOperations(Registry& registry);
+
+}  // namespace evaluator

@@ -1,0 +1,26 @@
+// What a prepared query holds: its text, its checked tree and the types the tree
+// refers to, or the syntax or type error that stopped it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "host/catalog/registry.h"
+#include "host/embedding/embedding.h"
+#include "host/evaluation/values.h"
+#include "host/query/syntax_tree.h"
+
+namespace evaluator {
+
+struct PreparedQuery::Impl {
+  std::string text;
+  std::optional<Error> error;
+  std::string type;
+  bool plural = false;
+  Registry const* registry = nullptr;
+  std::unique_ptr<TypeTable> types;  // refers to the registry
+  NodePtr root;                      // refers to the types
+};
+
+}  // namespace evaluator

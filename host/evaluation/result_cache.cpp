@@ -1,0 +1,86 @@
+#include "host/evaluation/result_cache.h"
+
+namespace evaluator {
+
+bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data) {
+  if (!type.fingerprintable) return false;
+  std::string const& name = type.name.text();
+  f.AppendString(reinterpret_cast<unsigned char const*>(name.data()),
+                 static_cast<std::uint32_t>(name.size()));
+  if (type.fingerprint != nullptr) {
+    type.fingerprint(f, data);
+    return true;
+  }
+  switch (type.root) {
+    case ValueType::Root::Integer:
+      f << *static_cast<integer const*>(data);
+      return true;
+    case ValueType::Root::String:
+      f << *static_cast<inspector_string const*>(data);
+      return true;
+    case ValueType::Root::Boolean:
+      Fingerprint_Byte_Range(f, data, static_cast<unsigned char const*>(data) + 1);
+      return true;
+    case ValueType::Root::Tuple: {
+      auto const* first = static_cast<TupleNode const*>(data);
+      for (std::size_t i = 0; i < type.items.size(); ++i) {
+        void const* item = TupleItem(i, first);
+        if (item == nullptr || !FingerprintValue(f, *type.items[i], item)) return false;
+      }
+      return true;
+    }
+    case ValueType::Root::Other:
+      return false;
+  }
+  return false;
+}
+
+std::optional<ResultCache::Key> ResultCache::KeyFor(
+    Registration const& r, std::initializer_list<ValueBox const*> arguments) {
+  if (r.fingerprint == nullptr) return std::nullopt;
+  // Decide before hashing anything: a long string is not worth hashing for a call
+  // that another argument makes uncacheable.
+  for (ValueBox const* argument : arguments) {
+    if (argument != nullptr && !argument->type()->fingerprintable) return std::nullopt;
+  }
+  Fingerprinter f;
+  for (ValueBox const* argument : arguments) {
+    if (argument == nullptr) {
+      f.AppendInteger(0);
+      continue;
+    }
+    if (!FingerprintValue(f, *argument->type(), argument->data())) return std::nullopt;
+  }
+  try {
+    r.fingerprint(f);
+  } catch (...) {
+    return std::nullopt;
+  }
+  return Key{r.block, f.Digest()};
+}
+
+bool ResultCache::Find(Key const& key, ValueRef& value) {
+  auto it = entries_.find(key);
+  if (it == entries_.end()) return false;
+  order_.splice(order_.begin(), order_, it->second);
+  value = it->second->second;
+  ++hits_;
+  return true;
+}
+
+void ResultCache::Store(Key const& key, ValueRef value) {
+  if (capacity_ == 0) return;
+  if (auto it = entries_.find(key); it != entries_.end()) {
+    it->second->second = std::move(value);
+    order_.splice(order_.begin(), order_, it->second);
+    return;
+  }
+  if (entries_.size() >= capacity_) {
+    entries_.erase(order_.back().first);
+    order_.pop_back();
+  }
+  order_.emplace_front(key, std::move(value));
+  entries_.emplace(key, order_.begin());
+}
+
+}  // namespace evaluator

@@ -1,0 +1,59 @@
+// The result cache of one query run: results of plain properties, casts and
+// operators, keyed by (registration, fingerprints of the arguments, the output of
+// the registration's fingerprint function), least recently used out first.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <list>
+#include <optional>
+#include <unordered_map>
+
+#include "host/catalog/registry.h"
+#include "host/contract/fingerprinter.h"
+#include "host/evaluation/values.h"
+
+namespace evaluator {
+
+class ResultCache {
+ public:
+  static constexpr std::size_t kDefaultCapacity = 4096;
+
+  struct Key {
+    void const* registration = nullptr;
+    FingerprintDigest digest;
+    friend bool operator==(Key const&, Key const&) = default;
+  };
+
+  explicit ResultCache(std::size_t capacity = kDefaultCapacity) : capacity_(capacity) {}
+
+  // The key of a call of `r` with these arguments (nulls are skipped); none when the
+  // registration has no fingerprint function or an argument cannot be fingerprinted.
+  static std::optional<Key> KeyFor(Registration const& r,
+                                   std::initializer_list<ValueBox const*> arguments);
+
+  // Whether the call is cached; `value` is then its result, null for "no value".
+  bool Find(Key const& key, ValueRef& value);
+  void Store(Key const& key, ValueRef value);
+
+  std::size_t size() const noexcept { return entries_.size(); }
+  std::size_t hits() const noexcept { return hits_; }
+
+ private:
+  struct KeyHash {
+    std::size_t operator()(Key const& k) const noexcept {
+      return std::hash<FingerprintDigest>{}(k.digest) ^ std::hash<void const*>{}(k.registration);
+    }
+  };
+  using Order = std::list<std::pair<Key, ValueRef>>;
+
+  std::size_t capacity_;
+  std::size_t hits_ = 0;
+  Order order_;  // most recently used first
+  std::unordered_map<Key, Order::iterator, KeyHash> entries_;
+};
+
+// Appends a value's fingerprint; false when its type cannot be fingerprinted.
+bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data);
+
+}  // namespace evaluator

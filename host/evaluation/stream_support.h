@@ -1,0 +1,117 @@
+// What the families of streams share: calling into an inspector, boxes of the
+// evaluator's own values, the cross product of several operands' values, and the
+// opening function of each family (OpenStream picks among them).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "host/contract/interruption.h"
+#include "host/evaluation/stream.h"
+
+namespace evaluator {
+
+// Inside a catch block: fails the query with the current exception's class name,
+// and its description when that says more than the class name (a platform's
+// message, say).
+[[noreturn]] void FailWithCurrentException(Node const& node);
+
+// Runs `call` to construct a value of `type` in a new box, inside an arena scope
+// whose memory goes to that value. Returns null when the call yields no value
+// (false, or the contract's NoValue); the memory such a call allocated goes to
+// `state`, when there is one. Any other exception fails the query.
+template <class Call>
+ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&& call) {
+  auto box = std::make_shared<ValueBox>(type);
+  bool yielded = false;
+  try {
+    ArenaScope scope(box->arena());
+    yielded = call(box->data());
+  } catch (Interrupted const&) {
+    throw;
+  } catch (NoValue const&) {
+    yielded = false;
+  } catch (...) {
+    FailWithCurrentException(node);
+  }
+  if (!yielded) {
+    if (state != nullptr && box->arena()) state->Keep(std::move(box->arena()));
+    return nullptr;
+  }
+  box->MarkConstructed();
+  return box;
+}
+
+// The state of an iteration or aggregation; a failing construct callback fails the
+// query.
+StateRef MakeState(Registration const& r, Node const& node);
+
+inline void const* DataOf(ValueRef const& v) {
+  return v ? v->data() : nullptr;
+}
+
+// A value keeps its operands alive unless nothing can point into them.
+inline void KeepOperand(ValueBox& value, ValueRef const& operand) {
+  if (operand && !operand->type()->IsPlain()) value.Keep(operand);
+}
+
+ValueRef MakeBoolean(ValueType const* type, bool b);
+ValueRef MakeInteger(ValueType const* type, std::int64_t i);
+bool IsTrue(ValueRef const& v);
+
+// The children of a node; the object then the parameter of a phrase.
+std::vector<Node const*> ChildrenOf(Node const& node);
+std::vector<Node const*> ObjectAndParameterOf(Node const& node);
+
+// The cross product of the values of several nodes, the first node outermost. An
+// inner node is opened again for every combination of the outer ones.
+class CrossProduct {
+ public:
+  CrossProduct(std::vector<Node const*> nodes, Environment environment, RunContext& run);
+
+  // Moves to the next combination; false after the last.
+  bool Next();
+  ValueRef const& operator[](std::size_t i) const { return values_[i]; }
+
+ private:
+  std::vector<Node const*> nodes_;
+  Environment environment_;
+  RunContext& run_;
+  std::vector<std::unique_ptr<Stream>> streams_;
+  std::vector<ValueRef> values_;
+  bool started_ = false;
+  bool done_ = false;
+};
+
+// A stream of exactly one value, computed when it is first asked for.
+class SingleValueStream : public Stream {
+ public:
+  ValueRef Next() override {
+    if (done_) return nullptr;
+    done_ = true;
+    return Compute();
+  }
+
+ protected:
+  virtual ValueRef Compute() = 0;
+
+ private:
+  bool done_ = false;
+};
+
+// The families. Each opens the nodes of its kinds:
+// literals, `it`, `not`, `and`, `or`, `exists` and `number of`;
+std::unique_ptr<Stream> OpenLiteralOrLogic(Node const& node, Environment const& environment,
+                                           RunContext& run);
+// `if`, `whose`, lists, tuples and `item`;
+std::unique_ptr<Stream> OpenCompound(Node const& node, Environment const& environment,
+                                     RunContext& run);
+// plain properties, casts and operators, one call per combination of arguments;
+std::unique_ptr<Stream> OpenCall(Node const& node, Environment const& environment, RunContext& run);
+// iterated properties and aggregates, and the one value of a singular one.
+std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node, Environment const& environment,
+                                                   RunContext& run);
+
+}  // namespace evaluator

@@ -1,0 +1,365 @@
+#include "host/query/type_checker.h"
+
+#include <limits>
+#include <vector>
+
+#include "host/catalog/names.h"
+#include "host/catalog/registry.h"
+#include "host/query/operators.h"
+
+namespace evaluator {
+
+namespace {
+
+std::string Quote(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted.append(1, '"').append(text).append(1, '"');
+  return quoted;
+}
+
+std::string Quote(Name const& name) {
+  return Quote(name.text());
+}
+
+class Checker {
+ public:
+  Checker(Registry const& registry, TypeTable& types) : registry_(registry), types_(types) {}
+
+  void Visit(Node& n) {
+    switch (n.kind) {
+      case NodeKind::Integer:
+      case NodeKind::NumberOf:
+        return Singular(n, types_.Integer());
+      case NodeKind::String:
+        return Singular(n, types_.String());
+      case NodeKind::Boolean:
+      case NodeKind::Exists:
+        return Singular(n, types_.Boolean());
+      case NodeKind::It:
+        if (it_.empty()) throw TypeError("\"it\" is used outside \"whose\"", n.column);
+        return Set(n, it_.back(), false);
+      case NodeKind::Not:
+      case NodeKind::And:
+      case NodeKind::Or:
+        return CheckLogic(n);
+      case NodeKind::Phrase:
+        return CheckPhrase(n);
+      case NodeKind::Cast:
+        return CheckCast(n);
+      case NodeKind::Binary:
+        return CheckBinary(n);
+      case NodeKind::Negate:
+        return CheckNegate(n);
+      case NodeKind::If:
+        return CheckIf(n);
+      case NodeKind::Item:
+        return CheckItem(n);
+      case NodeKind::Whose:
+        return CheckWhose(n);
+      case NodeKind::Tuple:
+        return CheckTuple(n);
+      case NodeKind::List:
+        return CheckList(n);
+    }
+  }
+
+ private:
+  void Set(Node& n, ValueType const* type, bool plural) {
+    n.type = type;
+    n.plural = plural;
+  }
+
+  ValueType const* TypeNamed(Name const& name, Node const& n) {
+    ValueType const* t = types_.Find(name);
+    if (t == nullptr) throw TypeError("unknown type " + Quote(name), n.column);
+    return t;
+  }
+
+  bool IsA(ValueType const* type, ValueType const* base) const {
+    return registry_.IsA(type->name, base->name);
+  }
+
+  // A single value of `type`, whatever the node's children (`exists`, `number of`).
+  void Singular(Node& n, ValueType const* type) {
+    for (auto& c : n.children) Visit(*c);
+    Set(n, type, false);
+  }
+
+  // `not`, `and` and `or` need single booleans.
+  void CheckLogic(Node& n) {
+    char const* word = n.kind == NodeKind::Not ? "not" : (n.kind == NodeKind::And ? "and" : "or");
+    for (auto& c : n.children) {
+      Visit(*c);
+      RequireSingleBoolean(*c, word);
+    }
+    Set(n, types_.Boolean(), false);
+  }
+
+  void RequireSingleBoolean(Node const& operand, char const* word) {
+    if (!IsA(operand.type, types_.Boolean())) {
+      throw TypeError(Quote(word) + " needs a boolean, not " + Quote(operand.type->name),
+                      operand.column);
+    }
+    if (operand.plural) {
+      throw TypeError(
+          Quote(word) + " needs a single boolean, not a plural " + Quote(operand.type->name),
+          operand.column);
+    }
+  }
+
+  // The best of the candidates for the operand types; `distance` gives the distance
+  // of a record (negative when it does not apply). The library's records come first
+  // and take precedence over the evaluator's own; among one origin's the nearest wins,
+  // and of equally near ones the one registered first.
+  template <class Distance>
+  static Registration const* Choose(std::vector<Registration const*> const& candidates,
+                                    Distance distance) {
+    Registration const* best = nullptr;
+    long bestDistance = std::numeric_limits<long>::max();
+    for (Registration const* r : candidates) {
+      if (best != nullptr && r->origin != best->origin) break;
+      long const d = distance(*r);
+      if (d >= 0 && d < bestDistance) {
+        best = r;
+        bestDistance = d;
+      }
+    }
+    return best;
+  }
+
+  void CheckPhrase(Node& n) {
+    if (n.parameter) Visit(*n.parameter);
+    if (n.object) Visit(*n.object);
+    Node const* parameter = n.parameter.get();
+    Node const* object = n.object.get();
+
+    auto const candidates = registry_.FindProperties(n.name, Scope::Everything);
+    auto distance = [&](Registration const& r) -> long {
+      if (r.kind == Kind::AggregateProperty && r.objectType.empty()) return -1;
+      if (r.parameterType.empty() != (parameter == nullptr)) return -1;
+      if (r.objectType.empty() != (object == nullptr)) return -1;
+      long objectDistance = 0;
+      long parameterDistance = 0;
+      if (object != nullptr) {
+        objectDistance = registry_.Distance(object->type->name, r.objectType);
+        if (objectDistance < 0) return -1;
+      }
+      if (parameter != nullptr) {
+        parameterDistance = registry_.Distance(parameter->type->name, r.parameterType);
+        if (parameterDistance < 0) return -1;
+      }
+      // The object's distance counts first, the parameter's breaks ties.
+      return objectDistance * 1000 + parameterDistance;
+    };
+    Registration const* r = Choose(candidates, distance);
+    if (r == nullptr) {
+      if (candidates.empty() && (!registry_.FindCasts(n.name, Scope::Everything).empty() ||
+                                 registry_.IsKnownType(n.name))) {
+        throw TypeError(Quote(n.name) + " is a type or cast name, not a property", n.column);
+      }
+      std::string message = "no property " + Quote(n.name);
+      if (parameter != nullptr) message += " with parameter " + Quote(parameter->type->name);
+      if (object != nullptr) message += " of " + Quote(object->type->name);
+      throw TypeError(message, n.column);
+    }
+    if (!IsPropertyKind(r->kind)) throw TypeError("not a property: " + Quote(n.name), n.column);
+
+    n.registration = r;
+    n.pluralForm = n.name != r->name;
+    ValueType const* result = TypeNamed(r->resultType, n);
+    switch (r->kind) {
+      case Kind::IteratedProperty:
+        n.shape = CallShape::Iterated;
+        break;
+      case Kind::AggregateProperty:
+        n.shape = CallShape::Aggregate;
+        break;
+      default:
+        n.shape = CallShape::Property;
+        break;
+    }
+    if (!n.pluralForm) {
+      // The whole object sequence is an aggregate's single argument.
+      bool const objectMayBePlural = n.shape == CallShape::Aggregate;
+      if (object != nullptr && object->plural && !objectMayBePlural) {
+        std::string message = "the singular " + Quote(n.name) + " is applied to a plural " +
+                              Quote(object->type->name);
+        if (!r->plural.empty()) message += "; use " + Quote(r->plural);
+        throw TypeError(message, n.column);
+      }
+      if (parameter != nullptr && parameter->plural) {
+        throw TypeError("the singular " + Quote(n.name) + " has a plural parameter",
+                        parameter->column);
+      }
+    }
+    Set(n, result, n.pluralForm);
+  }
+
+  void CheckCast(Node& n) {
+    Node& operand = *n.children[0];
+    Visit(operand);
+    Name const& source = operand.type->name;
+    auto const candidates = registry_.FindCasts(n.name, Scope::Everything);
+    Registration const* r = Choose(candidates, [&](Registration const& c) -> long {
+      return registry_.Distance(source, c.objectType);
+    });
+    if (r != nullptr) {
+      n.registration = r;
+      Set(n, TypeNamed(r->resultType, n), operand.plural);
+      return;
+    }
+    // A value is already what its base types are: casting to one of them only
+    // changes the type it is seen as.
+    if (registry_.IsKnownType(n.name) && registry_.IsA(source, n.name)) {
+      Set(n, TypeNamed(n.name, n), operand.plural);
+      return;
+    }
+    throw TypeError("no cast " + Quote(n.name) + " from " + Quote(source), n.column);
+  }
+
+  void CheckBinary(Node& n) {
+    Node& left = *n.children[0];
+    Node& right = *n.children[1];
+    Visit(left);
+    Visit(right);
+    OperatorFacts const& form = FactsOf(n.op);
+    // `a > b` is `b < a`: the registration is looked up with the operands swapped.
+    Name const& first = form.swap ? right.type->name : left.type->name;
+    Name const& second = form.swap ? left.type->name : right.type->name;
+    auto const candidates = registry_.FindBinaryOperators(form.code, Scope::Everything);
+    Registration const* r = Choose(candidates, [&](Registration const& o) -> long {
+      int const a = registry_.Distance(first, o.objectType);
+      int const b = registry_.Distance(second, o.rightType);
+      return a < 0 || b < 0 ? -1 : a * 1000L + b;
+    });
+    if (r == nullptr) {
+      throw TypeError("no operator " + Quote(form.spelling) + " for " + Quote(left.type->name) +
+                          " and " + Quote(right.type->name),
+                      n.column);
+    }
+    ValueType const* result = TypeNamed(r->resultType, n);
+    if (form.negate && !IsA(result, types_.Boolean())) {
+      throw TypeError("the relation " + Quote(form.spelling) + " of " + Quote(left.type->name) +
+                          " and " + Quote(right.type->name) + " is not boolean",
+                      n.column);
+    }
+    n.registration = r;
+    n.swapOperands = form.swap;
+    n.negate = form.negate;
+    Set(n, form.negate ? types_.Boolean() : result, left.plural || right.plural);
+  }
+
+  void CheckNegate(Node& n) {
+    Node& operand = *n.children[0];
+    Visit(operand);
+    auto const candidates = registry_.FindUnaryOperators(kUnaryMinus, Scope::Everything);
+    Registration const* r = Choose(candidates, [&](Registration const& o) -> long {
+      return registry_.Distance(operand.type->name, o.objectType);
+    });
+    if (r == nullptr) {
+      throw TypeError(
+          "no operator " + Quote(kUnaryMinusSpelling) + " for " + Quote(operand.type->name),
+          n.column);
+    }
+    n.registration = r;
+    Set(n, TypeNamed(r->resultType, n), operand.plural);
+  }
+
+  // The type that both `a` and `b` are: one of the two; null when neither is a kind
+  // of the other.
+  ValueType const* Common(ValueType const* a, ValueType const* b) {
+    if (IsA(a, b)) return b;
+    if (IsA(b, a)) return a;
+    return nullptr;
+  }
+
+  void CheckIf(Node& n) {
+    for (auto& c : n.children) Visit(*c);
+    RequireSingleBoolean(*n.children[0], "if");
+    Node const& then = *n.children[1];
+    Node const& otherwise = *n.children[2];
+    ValueType const* type = Common(then.type, otherwise.type);
+    if (type == nullptr) {
+      throw TypeError("\"then\" and \"else\" differ in type: " + Quote(then.type->name) + " and " +
+                          Quote(otherwise.type->name),
+                      otherwise.column);
+    }
+    Set(n, type, then.plural || otherwise.plural);
+  }
+
+  void CheckItem(Node& n) {
+    Node& tuple = *n.children[0];
+    Visit(tuple);
+    if (tuple.type->root != ValueType::Root::Tuple) {
+      throw TypeError("\"item\" needs a tuple, not " + Quote(tuple.type->name), n.column);
+    }
+    auto const& items = tuple.type->items;
+    if (n.integer < 0 || static_cast<std::size_t>(n.integer) >= items.size()) {
+      throw TypeError("no item " + std::to_string(n.integer) + " in " + Quote(tuple.type->name),
+                      n.column);
+    }
+    Set(n, items[static_cast<std::size_t>(n.integer)], tuple.plural);
+  }
+
+  void CheckWhose(Node& n) {
+    Node& source = *n.children[0];
+    Node& condition = *n.children[1];
+    Visit(source);
+    it_.push_back(source.type);
+    Visit(condition);
+    it_.pop_back();
+    RequireSingleBoolean(condition, "whose");
+    Set(n, source.type, source.plural);
+  }
+
+  void CheckTuple(Node& n) {
+    std::vector<std::string_view> names;
+    bool plural = false;
+    for (auto& c : n.children) {
+      Visit(*c);
+      names.push_back(c->type->name.text());
+      plural = plural || c->plural;
+    }
+    Set(n, TypeNamed(Name(TupleTypeName(names)), n), plural);
+  }
+
+  void CheckList(Node& n) {
+    for (auto& c : n.children) Visit(*c);
+    // The list's type is the first item type that every item is a kind of.
+    for (auto const& candidate : n.children) {
+      bool all = true;
+      for (auto const& c : n.children) {
+        if (!IsA(c->type, candidate->type)) {
+          all = false;
+          break;
+        }
+      }
+      if (all) {
+        Set(n, candidate->type, true);
+        return;
+      }
+    }
+    Node const& first = *n.children[0];
+    for (auto const& c : n.children) {
+      if (Common(first.type, c->type) == nullptr) {
+        throw TypeError("items of a list differ in type: " + Quote(first.type->name) + " and " +
+                            Quote(c->type->name),
+                        c->column);
+      }
+    }
+    throw TypeError("items of a list have no common type", n.column);
+  }
+
+  Registry const& registry_;
+  TypeTable& types_;
+  std::vector<ValueType const*> it_;
+};
+
+}  // namespace
+
+void CheckTypes(Node& root, Registry const& registry, TypeTable& types) {
+  Checker(registry, types).Visit(root);
+}
+
+}  // namespace evaluator

@@ -1,0 +1,62 @@
+// The rules of the command's output that its process tests (inspect_test) do not
+// reach: where the caret goes, how a long query is cut, how control bytes are
+// shown, and how the phrase table is laid out.
+#include "host/inspect/output.h"
+
+#include <gtest/gtest.h>
+
+namespace inspect {
+namespace {
+
+using evaluator::Error;
+using evaluator::PhraseInfo;
+
+TEST(Output, TheCaretSitsUnderTheColumnAsATerminalShowsIt) {
+  EXPECT_EQ(CaretLine("1 + + 2", 5), "    ^");
+  EXPECT_EQ(CaretLine("x", 1), "^");
+  EXPECT_EQ(CaretLine("1 +", 4), "   ^");  // just past the end
+  EXPECT_EQ(CaretLine("\t1 +", 4), "\t  ^");
+  EXPECT_EQ(CaretLine("\"\xc3\xa9\" + 1", 6), "    ^");  // "é" is two bytes, one place
+}
+
+TEST(Output, ALongQueryIsCutAroundTheColumn) {
+  std::string const query = std::string(300, 'a') + "!" + std::string(300, 'b');
+  auto middle = ExcerptAround(query, 301, 120);
+  EXPECT_LT(middle.text.size(), 130u);
+  EXPECT_TRUE(middle.text.starts_with("...") && middle.text.ends_with("...")) << middle.text;
+  EXPECT_EQ(middle.text[middle.column - 1], '!');
+  auto start = ExcerptAround(query, 1, 120);
+  EXPECT_FALSE(start.text.starts_with("..."));
+  EXPECT_EQ(start.column, 1u);
+  auto end = ExcerptAround(query, query.size() + 1, 120);  // just past the end
+  EXPECT_FALSE(end.text.ends_with("..."));
+  EXPECT_EQ(end.column, end.text.size() + 1);
+  auto whole = ExcerptAround("1 + + 2", 5, 120);
+  EXPECT_EQ(whole.text, "1 + + 2");
+  EXPECT_EQ(whole.column, 5u);
+}
+
+TEST(Output, ErrorsStayOnOneLineAndTheQueryKeepsItsPlaces) {
+  Error const error{Error::Category::Syntax, "expected a term\nhere\x01", 5};
+  EXPECT_EQ(ErrorLine(error, {"q.txt", 7}),
+            "q.txt:7: syntax error at column 5: expected a term\\x0ahere\\x01");
+  EXPECT_EQ(QueryLine("a\nb\tc"), "a?b\tc");
+}
+
+TEST(Output, ThePhraseTableAlignsItsColumnsAndDropsEmptyOnes) {
+  PhraseInfo const property{"property", "bit",     "bits", "integer", "bit set",
+                            "",         "boolean", "",     -1,        ""};
+  PhraseInfo const plus{"binary operator", "", "", "", "integer", "integer", "integer", "", 0, "+"};
+  auto lines = PhraseTable({property, plus});
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].find("BASE"), std::string::npos);  // no phrase has a base
+  auto const object = lines[0].find("OBJECT");
+  EXPECT_EQ(lines[1].substr(object, 7), "bit set");
+  EXPECT_EQ(lines[2].substr(object, 7), "integer");
+  EXPECT_EQ(lines[2].substr(lines[0].find("NAME"), 2), "+ ");  // operators by their symbol
+  EXPECT_TRUE(lines[2].ends_with(" 0"));
+  EXPECT_TRUE(PhraseTable({}).empty());
+}
+
+}  // namespace
+}  // namespace inspect
