@@ -56,6 +56,48 @@ TEST(OutputTest, LongQueriesAreCutAroundTheColumn) {
   auto shortQuery = ExcerptAround("1 + + 2", 5, 120);
   EXPECT_EQ(shortQuery.text, "1 + + 2");
   EXPECT_EQ(shortQuery.column, 5u);
+
+  // Bytes that are not UTF-8: the cuts may not step over the offending byte, and the
+  // column stays inside the excerpt.
+  struct {
+    std::string query;
+    std::size_t column;
+  } const hostile[] = {
+      {std::string(200, '\x9a'), 1},
+      {std::string(200, '\x9a'), 100},
+      {std::string(200, '\x9a'), 201},
+      {"x" + std::string(300, '\x80'), 2},
+      {std::string(150, 'a') + "\xe2\x82\xac" + std::string(150, '\xbf'), 152},
+  };
+  for (auto const& c : hostile) {
+    auto excerpt = ExcerptAround(c.query, c.column, 120);
+    EXPECT_GE(excerpt.column, 1u);
+    EXPECT_LE(excerpt.column, excerpt.text.size() + 1);
+    EXPECT_LT(excerpt.text.size(), 140u);
+    EXPECT_LE(CaretLine(excerpt.text, excerpt.column).size(), excerpt.text.size() + 1);
+  }
+  EXPECT_EQ(CaretLine("ab", std::size_t(-1)), "   ^");  // bounded by the text
+}
+
+TEST(OutputTest, LongMessagesKeepTheirEnds) {
+  std::string const name(10'000'000, 'n');
+  Error type{Error::Category::Type, "no property \"" + name + "\" of \"integer\"", 1};
+  std::string const line = ErrorLine(type, {});
+  EXPECT_LT(line.size(), 400u);
+  EXPECT_TRUE(line.starts_with("type error at column 1: no property \"nnn")) << line;
+  EXPECT_TRUE(line.ends_with("nnn\" of \"integer\"")) << line;
+  EXPECT_NE(line.find("..."), std::string::npos);
+  EXPECT_EQ(Shortened("short"), "short");
+  // Never a cut inside a UTF-8 sequence.
+  std::string const euros = [] {
+    std::string text;
+    for (int i = 0; i < 400; ++i) text += "\xe2\x82\xac";
+    return text;
+  }();
+  std::string const cut = Shortened(euros, 100);
+  std::string const rejoined = cut.substr(0, cut.find("...")) + cut.substr(cut.find("...") + 3);
+  EXPECT_EQ(rejoined.size() % 3, 0u);
+  EXPECT_EQ(static_cast<unsigned char>(cut[cut.find("...") + 3]), 0xe2u);
 }
 
 TEST(OutputTest, ErrorsStayOnOneLine) {

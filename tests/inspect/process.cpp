@@ -60,7 +60,11 @@ Outcome RunProcess(std::string const& program, Launch const& launch) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, in.fd[0], 0);
-  posix_spawn_file_actions_adddup2(&actions, out.fd[1], 1);
+  if (launch.output.empty()) {
+    posix_spawn_file_actions_adddup2(&actions, out.fd[1], 1);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 1, launch.output.c_str(), O_WRONLY, 0);
+  }
   posix_spawn_file_actions_adddup2(&actions, err.fd[1], 2);
 
   std::vector<std::string> arguments{program};

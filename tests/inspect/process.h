@@ -21,6 +21,7 @@ struct Launch {
   std::string input;                   // written to its standard input, then closed
   // Environment changes: a value sets the variable, nothing removes it.
   std::map<std::string, std::optional<std::string>> environment;
+  std::string output;  // a file for its standard output instead of a pipe
 };
 
 Outcome RunProcess(std::string const& program, Launch const& launch);
