@@ -15,7 +15,7 @@
 
 namespace {
 
-// Loaded once, next to this program, and kept for the whole run. Function-local statics
+// Loaded once, from the library directory beside this program's, and kept for the whole run. Function-local statics
 // are made after libevaluator's own, so they are destroyed before them at exit.
 struct Harness {
   evaluator::Library library;
@@ -23,7 +23,7 @@ struct Harness {
 
   static evaluator::Library Load() {
     auto directory = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    return evaluator::Library(directory / "libinspectors.so");
+    return evaluator::Library(directory / INSPECTORS_BIN_TO_LIB / "libinspectors.so");
   }
   static evaluator::Options Limited() {
     evaluator::Options options;
