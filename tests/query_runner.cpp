@@ -3,7 +3,8 @@
 //
 //   query_runner [--library PATH | --no-library] FILE...
 //
-// Without --library the runner loads libinspectors.so from its own directory.
+// Without --library the runner loads libinspectors.so from the library directory beside
+// its own (bin/../lib, as installed).
 // The file format is described in docs/query-files.md.
 #include <unistd.h>
 
@@ -111,7 +112,8 @@ std::filesystem::path OwnDirectory() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::optional<std::filesystem::path> library = OwnDirectory() / "libinspectors.so";
+  std::optional<std::filesystem::path> library =
+      (OwnDirectory() / INSPECTORS_BIN_TO_LIB / "libinspectors.so").lexically_normal();
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     std::string const arg = argv[i];

@@ -10,6 +10,7 @@
 
 #include "host/catalog/registry.h"
 #include "host/embedding/embedding.h"
+#include "host/embedding/shared_object.h"
 
 namespace evaluator {
 
@@ -35,13 +36,29 @@ std::vector<LoadRange>& LoadRanges() {
 
 }  // namespace
 
-Library::Library(std::filesystem::path const& path) : path_(path) {
+namespace {
+
+// An inspector library implements nothing of the evaluator: it links libevaluator for
+// the entry points it calls. Anything else is refused before its code can run.
+void RequireInspectorLibrary(std::filesystem::path const& path) {
+  for (std::string const& needed : NeededLibraries(path)) {
+    if (needed.starts_with("libevaluator.so")) return;
+  }
+  throw std::runtime_error(path.string() +
+                           " is not an inspector library: it does not link libevaluator");
+}
+
+}  // namespace
+
+Library::Library(std::filesystem::path const& path) : path_(std::filesystem::absolute(path)) {
+  // The file named, never one found along the loader's search path.
+  RequireInspectorLibrary(path_);
   Registry& registry = Registry::Global();
   std::uint64_t const first = registry.NextSequence();
-  handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  handle_ = ::dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {
     char const* message = ::dlerror();
-    throw std::runtime_error(message != nullptr ? message : "cannot load " + path.string());
+    throw std::runtime_error(message != nullptr ? message : "cannot load " + path_.string());
   }
   for (LoadRange& range : LoadRanges()) {
     if (range.handle == handle_) {
@@ -49,7 +66,13 @@ Library::Library(std::filesystem::path const& path) : path_(path) {
       return;
     }
   }
-  LoadRanges().push_back({handle_, first, registry.NextSequence(), 1});
+  std::uint64_t const last = registry.NextSequence();
+  if (last == first) {
+    ::dlclose(handle_);
+    handle_ = nullptr;
+    throw std::runtime_error(path_.string() + " is not an inspector library: it registered nothing");
+  }
+  LoadRanges().push_back({handle_, first, last, 1});
 }
 
 Library::~Library() {

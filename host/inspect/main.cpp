@@ -30,45 +30,66 @@ int Exit(ExitStatus status) {
 }
 
 void Complain(std::string_view message) {
-  std::cerr << "inspect: " << OneLine(message) << '\n';
+  std::cerr << "inspect: " << OneLine(Shortened(message)) << '\n';
+}
+
+// What the end of reading a source means for the run; false when nothing more runs.
+bool Finish(SourceEnd end, std::string const& name, QueryRunner& runner) {
+  switch (end) {
+    case SourceEnd::Finished:
+      return true;
+    case SourceEnd::ReadError:
+      Complain("error while reading " + name);
+      runner.Fail(ExitStatus::Failed);
+      return true;
+    case SourceEnd::LineTooLong:
+      Complain(name + ":" + std::to_string(runner.lastLine()) + ": a line longer than " +
+               std::to_string(kLongestQueryLine >> 20) + " MiB; the rest of " + name +
+               " is not read");
+      runner.Fail(ExitStatus::Usage);
+      return true;
+    case SourceEnd::OutputClosed:
+      return false;
+  }
+  return true;
 }
 
 // Runs every query source in order; a file that cannot be read is reported and skipped.
+// Once standard output cannot be written, nothing more runs.
 ExitStatus RunSources(std::vector<QuerySource> const& sources, QueryRunner& runner) {
-  ExitStatus status = ExitStatus::Answered;
   for (auto const& source : sources) {
+    if (runner.outputClosed()) break;
     switch (source.kind) {
       case QuerySource::Kind::Text:
         runner.Run(source.value);
         break;
       case QuerySource::Kind::Stdin:
-        if (!runner.RunLines(std::cin, std::string(kStdinName))) {
-          Complain("cannot read standard input");
-          status = Worse(status, ExitStatus::Failed);
+        if (!Finish(runner.RunLines(std::cin, std::string(kStdinName)), std::string(kStdinName),
+                    runner)) {
+          return runner.status();
         }
         break;
       case QuerySource::Kind::File: {
         std::error_code ignored;
         if (std::filesystem::is_directory(source.value, ignored)) {
           Complain("cannot read " + source.value + ": it is a directory");
-          status = Worse(status, ExitStatus::Usage);
+          runner.Fail(ExitStatus::Usage);
           break;
         }
         std::ifstream file(source.value, std::ios::binary);
         if (!file) {
           Complain("cannot read " + source.value + ": " + std::strerror(errno));
-          status = Worse(status, ExitStatus::Usage);
+          runner.Fail(ExitStatus::Usage);
           break;
         }
-        if (!runner.RunLines(file, source.value)) {
-          Complain("error while reading " + source.value);
-          status = Worse(status, ExitStatus::Failed);
+        if (!Finish(runner.RunLines(file, source.value), source.value, runner)) {
+          return runner.status();
         }
         break;
       }
     }
   }
-  return Worse(status, runner.status());
+  return runner.status();
 }
 
 ExitStatus RunWithSession(CommandLine const& line, evaluator::Session& session) {
@@ -147,6 +168,15 @@ ExitStatus Run(CommandLine const& line) {
   return status;
 }
 
+// The status once everything written to standard output has reached it.
+ExitStatus Flushed(ExitStatus status) {
+  if (!std::cout.flush()) {
+    Complain("cannot write to standard output");
+    return Worse(status, ExitStatus::Failed);
+  }
+  return status;
+}
+
 }  // namespace
 }  // namespace inspect
 
@@ -165,18 +195,12 @@ int main(int argc, char** argv) {
     switch (line.mode) {
       case CommandLine::Mode::Help:
         std::cout << UsageText("inspect");
-        return Exit(ExitStatus::Answered);
+        return Exit(Flushed(ExitStatus::Answered));
       case CommandLine::Mode::Version:
         std::cout << "inspect " << INSPECTORS_VERSION << '\n';
-        return Exit(ExitStatus::Answered);
-      default: {
-        ExitStatus status = Run(line);
-        if (!std::cout.flush()) {
-          Complain("cannot write to standard output");
-          status = Worse(status, ExitStatus::Failed);
-        }
-        return Exit(status);
-      }
+        return Exit(Flushed(ExitStatus::Answered));
+      default:
+        return Exit(Flushed(Run(line)));
     }
   } catch (std::exception const& e) {
     Complain(std::string("internal error: ") + e.what());

@@ -16,6 +16,10 @@ bool IsControl(unsigned char c) {
   return c < 0x20 || c == 0x7f;
 }
 
+bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xc0) == 0x80;
+}
+
 std::string_view CategoryName(Error::Category category) {
   switch (category) {
     case Error::Category::Syntax:
@@ -74,6 +78,8 @@ class PlainOutput : public Output {
     out_.flush();
   }
 
+  bool Writable() const override { return out_.good(); }
+
  private:
   std::ostream& out_;
   std::ostream& err_;
@@ -94,6 +100,8 @@ class JsonOutput : public Output {
     out_ << Dump(array) << '\n';
     out_.flush();
   }
+
+  bool Writable() const override { return out_.good(); }
 
  private:
   std::ostream& out_;
@@ -132,10 +140,11 @@ std::string QueryLine(std::string_view query) {
 
 std::string CaretLine(std::string_view query, std::size_t column) {
   std::string line;
-  std::size_t before = column > 0 ? column - 1 : 0;
+  // A column past the end marks the missing token just after it.
+  std::size_t const before = std::min(column > 0 ? column - 1 : 0, query.size() + 1);
   for (std::size_t i = 0; i < before; ++i) {
     if (i >= query.size()) {
-      line += ' ';  // past the end: the caret marks the missing token
+      line += ' ';
     } else if (query[i] == '\t') {
       line += '\t';
     } else if ((static_cast<unsigned char>(query[i]) & 0xc0) != 0x80) {
@@ -147,18 +156,29 @@ std::string CaretLine(std::string_view query, std::size_t column) {
 
 QueryExcerpt ExcerptAround(std::string_view query, std::size_t column, std::size_t width) {
   if (query.size() <= width || column == 0) return {std::string(query), column};
-  auto isContinuation = [&](std::size_t i) {
-    return i < query.size() && (static_cast<unsigned char>(query[i]) & 0xc0) == 0x80;
-  };
-  std::size_t offset = column - 1;  // of the offending byte
+  std::size_t const offset = std::min(column - 1, query.size());  // of the offending byte
   std::size_t begin = offset > width / 2 ? offset - width / 2 : 0;
-  while (isContinuation(begin)) ++begin;
   std::size_t end = std::min(query.size(), begin + width);
-  while (isContinuation(end)) ++end;
-  std::string prefix = begin > 0 ? "..." : "";
+  // Cuts fall between whole UTF-8 sequences where the text has them: a cut moves back
+  // over at most three continuation bytes, and never past the offending byte.
+  for (int step = 0; step < 3 && begin > 0 && IsContinuation(query[begin]); ++step) --begin;
+  for (int step = 0; step < 3 && end < query.size() && IsContinuation(query[end]); ++step) {
+    if (end <= offset) break;
+    --end;
+  }
+  std::string const prefix = begin > 0 ? "..." : "";
   std::string text = prefix + std::string(query.substr(begin, end - begin));
   if (end < query.size()) text += "...";
-  return {std::move(text), column - begin + prefix.size()};
+  return {std::move(text), offset - begin + 1 + prefix.size()};
+}
+
+std::string Shortened(std::string_view text, std::size_t width) {
+  if (text.size() <= width) return std::string(text);
+  std::size_t head = width * 2 / 3;
+  std::size_t tail = text.size() - (width - head);
+  while (head > 0 && IsContinuation(text[head])) --head;
+  while (tail < text.size() && IsContinuation(text[tail])) ++tail;
+  return std::string(text.substr(0, head)) + "..." + std::string(text.substr(tail));
 }
 
 std::string ErrorLine(Error const& error, Origin const& origin) {
@@ -180,7 +200,7 @@ std::string ErrorLine(Error const& error, Origin const& origin) {
     case Error::Category::Failure:
       break;
   }
-  return line + OneLine(WithoutCategory(error.message, error.category));
+  return line + OneLine(Shortened(WithoutCategory(error.message, error.category)));
 }
 
 nlohmann::json ValueJson(Value const& value) {

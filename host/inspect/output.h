@@ -26,6 +26,8 @@ class Output {
   // A query's values, or its error.
   virtual void WriteResult(evaluator::Result const& result, Origin const& origin) = 0;
   virtual void WritePhrases(std::vector<evaluator::PhraseInfo> const& phrases) = 0;
+  // False once writing a value failed (standard output closed, disk full).
+  virtual bool Writable() const = 0;
 };
 
 enum class Format { Plain, Json };
@@ -50,7 +52,11 @@ struct QueryExcerpt {
   std::size_t column = 0;
 };
 QueryExcerpt ExcerptAround(std::string_view query, std::size_t column, std::size_t width = 120);
+// A text of at most about `width` bytes: a longer one keeps its beginning and its end,
+// joined by "...", cut between whole UTF-8 sequences.
+std::string Shortened(std::string_view text, std::size_t width = 300);
 // "syntax error at column 4: ...", "no such object: ...", prefixed by "FILE:LINE: ".
+// A long message is shortened.
 std::string ErrorLine(evaluator::Error const& error, Origin const& origin);
 nlohmann::json ValueJson(evaluator::Value const& value);
 nlohmann::json ResultJson(evaluator::Result const& result, Origin const& origin);

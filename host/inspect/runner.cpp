@@ -1,6 +1,7 @@
 #include "host/inspect/runner.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 
 namespace inspect {
@@ -33,6 +34,7 @@ std::optional<std::string_view> QueryOnLine(std::string_view line) {
 }
 
 void QueryRunner::Run(std::string_view query, Origin const& origin) {
+  if (outputClosed_) return;
   evaluator::Result result;
   try {
     result = session_.Evaluate(query);
@@ -46,16 +48,68 @@ void QueryRunner::Run(std::string_view query, Origin const& origin) {
   }
   status_ = Worse(status_, StatusOf(result));
   output_.WriteResult(result, origin);
+  if (!output_.Writable()) {
+    outputClosed_ = true;
+    status_ = Worse(status_, ExitStatus::Failed);
+  }
 }
 
-bool QueryRunner::RunLines(std::istream& input, std::string const& name) {
+namespace {
+
+enum class LineRead { Line, End, TooLong, Error };
+
+// std::getline without its unbounded growth: reads one line, without its '\n', of at
+// most `longest` bytes. NUL bytes are ordinary bytes.
+LineRead ReadLine(std::istream& input, std::string& line, std::size_t longest) {
+  line.clear();
+  std::array<char, 4096> chunk;
+  while (true) {
+    input.getline(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    if (input.bad()) return LineRead::Error;
+    auto const count = static_cast<std::size_t>(input.gcount());
+    if (input.eof()) {
+      line.append(chunk.data(), count);
+      if (line.size() > longest) return LineRead::TooLong;
+      return line.empty() ? LineRead::End : LineRead::Line;
+    }
+    if (!input.fail()) {  // the line end was read, and counted
+      line.append(chunk.data(), count - 1);
+      return line.size() > longest ? LineRead::TooLong : LineRead::Line;
+    }
+    // The chunk is full and the line goes on.
+    input.clear();
+    line.append(chunk.data(), count);
+    if (line.size() > longest) return LineRead::TooLong;
+  }
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+SourceEnd QueryRunner::RunLines(std::istream& input, std::string const& name) {
   std::string line;
   std::size_t number = 0;
-  while (std::getline(input, line)) {
+  lastLine_ = 0;
+  while (!outputClosed_) {
+    switch (ReadLine(input, line, kLongestQueryLine)) {
+      case LineRead::End:
+        return SourceEnd::Finished;
+      case LineRead::Error:
+        return SourceEnd::ReadError;
+      case LineRead::TooLong:
+        lastLine_ = number + 1;
+        return SourceEnd::LineTooLong;
+      case LineRead::Line:
+        break;
+    }
     ++number;
-    if (auto query = QueryOnLine(line)) Run(*query, Origin{name, number});
+    lastLine_ = number;
+    std::string_view text = line;
+    if (number == 1 && text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    if (auto query = QueryOnLine(text)) Run(*query, Origin{name, number});
   }
-  return !input.bad();
+  return SourceEnd::OutputClosed;
 }
 
 }  // namespace inspect

@@ -18,7 +18,7 @@ Outcome Inspect(std::vector<std::string> arguments, std::string input = {},
   // The library is found next to the binary unless a test says otherwise.
   environment.try_emplace("INSPECTORS_LIBRARY", std::nullopt);
   return inspect_test::RunProcess(INSPECT_BINARY,
-                                  {std::move(arguments), std::move(input), std::move(environment)});
+                                  {std::move(arguments), std::move(input), std::move(environment), {}});
 }
 
 TEST(InspectCommand, AnswersEveryQueryAndExitsWithTheWorstStatus) {
@@ -211,6 +211,45 @@ TEST(InspectCommand, ATimeoutOutweighsOtherErrorsAndTheNextQueryStillRuns) {
   EXPECT_EQ(outcome.status, 3) << outcome.err;
   EXPECT_NE(outcome.err.find("timed out"), std::string::npos) << outcome.err;
   EXPECT_EQ(outcome.out, "2\n");
+}
+
+// Inputs that once hung the command or grew it without bound.
+TEST(InspectCommand, HostileInputsEndWithAClearError) {
+  // A syntax error among bytes that are not UTF-8 is shown, and the command ends.
+  std::string const bytes = "\x9a\x95\xbb\xb6\xa2*}\x88\xba\x1d$O" + std::string(200, '\xbf');
+  auto garbage = Inspect({bytes});
+  EXPECT_EQ(garbage.status, 2) << garbage.err;
+  EXPECT_EQ(Lines(garbage.err).size(), 3u) << garbage.err;
+
+  // A stream without a line end is read up to the limit only.
+  auto zeros = Inspect({"-f", "/dev/zero", "1 + 1"});
+  EXPECT_EQ(zeros.status, 2);
+  EXPECT_NE(zeros.err.find("/dev/zero:1: a line longer than 16 MiB"), std::string::npos)
+      << zeros.err;
+  EXPECT_EQ(zeros.out, "2\n");  // the other sources still run
+
+  // A byte-order mark before the first query of a file is not part of it.
+  TempDir dir;
+  auto marked = Inspect({"-f", dir.Write("bom.q", "\xef\xbb\xbf" "1 + 1\n2 + 2\n")});
+  EXPECT_EQ(marked.status, 0) << marked.err;
+  EXPECT_EQ(marked.out, "2\n4\n");
+}
+
+// Output that cannot be written fails the command, and nothing more is run.
+TEST(InspectCommand, UnwritableOutputStopsTheRun) {
+  auto toFullDisk = [](std::vector<std::string> arguments) {
+    return inspect_test::RunProcess(
+        INSPECT_BINARY, {std::move(arguments), {}, {{"INSPECTORS_LIBRARY", std::nullopt}}, "/dev/full"});
+  };
+  for (char const* option : {"--help", "--version"}) {
+    auto outcome = toFullDisk({option});
+    EXPECT_EQ(outcome.status, 1) << option;
+    EXPECT_NE(outcome.err.find("cannot write to standard output"), std::string::npos);
+  }
+  // The second query is a syntax error that would be reported if it ran.
+  auto queries = toFullDisk({"1", "1 +"});
+  EXPECT_EQ(queries.status, 1) << queries.err;
+  EXPECT_EQ(queries.err.find("syntax error"), std::string::npos) << queries.err;
 }
 
 }  // namespace

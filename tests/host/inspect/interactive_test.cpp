@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "process.h"
 
@@ -125,6 +127,44 @@ TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
     EXPECT_TRUE(Answers(terminal, "\x10", "xy"));
     EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
   }
+}
+
+// Ctrl-C never ends the session: at the prompt it drops the line being typed, during
+// a query it cancels the query, and either way the prompt comes back.
+TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "inspect_home_XXXXXX").string();
+  std::filesystem::path home = mkdtemp(pattern.data());
+  // A history file that is not a regular file is left alone, with a warning.
+  ASSERT_EQ(mkfifo((home / ".inspect_history").c_str(), 0600), 0);
+  Terminal terminal(home);
+  ASSERT_TRUE(terminal.started());
+  ASSERT_TRUE(terminal.WaitFor("not a regular file")) << terminal.output();
+  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  terminal.Type("1 + ");
+  ASSERT_TRUE(terminal.WaitFor("1 + ")) << terminal.output();
+  terminal.Type("\x03");
+  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  terminal.Type("40 + 2\r");  // "1 + " is gone: this is a query of its own
+  ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
+  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+
+  std::string hundred = "(0";
+  for (int i = 1; i < 100; ++i) hundred += ";" + std::to_string(i);
+  hundred += ")";
+  terminal.Type("number of (" + hundred + ", " + hundred + ", " + hundred + ", " + hundred + ", " +
+                hundred + ")\r");
+  ASSERT_TRUE(terminal.WaitFor(hundred + ")")) << terminal.output();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  terminal.Type("\x03");
+  ASSERT_TRUE(terminal.WaitFor("cancelled")) << terminal.output();
+  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  terminal.Type("\x03");  // a second Ctrl-C, at the prompt
+  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  terminal.Type("6 * 7\r");
+  ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
+  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  EXPECT_EQ(terminal.Finish(), 1) << terminal.output();  // the cancelled query failed
+  std::filesystem::remove_all(home);
 }
 
 }  // namespace

@@ -34,6 +34,45 @@ TEST(Output, ALongQueryIsCutAroundTheColumn) {
   auto whole = ExcerptAround("1 + + 2", 5, 120);
   EXPECT_EQ(whole.text, "1 + + 2");
   EXPECT_EQ(whole.column, 5u);
+
+  // Bytes that are not UTF-8: the cuts may not step over the offending byte, and the
+  // column stays inside the excerpt.
+  struct {
+    std::string query;
+    std::size_t column;
+  } const hostile[] = {
+      {std::string(200, '\x9a'), 1},
+      {std::string(200, '\x9a'), 100},
+      {std::string(200, '\x9a'), 201},
+      {"x" + std::string(300, '\x80'), 2},
+      {std::string(150, 'a') + "\xe2\x82\xac" + std::string(150, '\xbf'), 152},
+  };
+  for (auto const& c : hostile) {
+    auto excerpt = ExcerptAround(c.query, c.column, 120);
+    EXPECT_GE(excerpt.column, 1u);
+    EXPECT_LE(excerpt.column, excerpt.text.size() + 1);
+    EXPECT_LT(excerpt.text.size(), 140u);
+    EXPECT_LE(CaretLine(excerpt.text, excerpt.column).size(), excerpt.text.size() + 1);
+  }
+  EXPECT_EQ(CaretLine("ab", std::size_t(-1)), "   ^");  // bounded by the text
+}
+
+TEST(Output, ALongMessageKeepsItsEnds) {
+  std::string const name(10'000'000, 'n');
+  Error const type{Error::Category::Type, "no property \"" + name + "\" of \"integer\"", 1};
+  std::string const line = ErrorLine(type, {});
+  EXPECT_LT(line.size(), 400u);
+  EXPECT_TRUE(line.starts_with("type error at column 1: no property \"nnn")) << line;
+  EXPECT_TRUE(line.ends_with("nnn\" of \"integer\"")) << line;
+  EXPECT_EQ(Shortened("short"), "short");
+  // Never a cut inside a UTF-8 sequence.
+  std::string euros;
+  for (int i = 0; i < 400; ++i) euros += "\xe2\x82\xac";
+  std::string const cut = Shortened(euros, 100);
+  std::size_t const dots = cut.find("...");
+  ASSERT_NE(dots, std::string::npos);
+  EXPECT_EQ((cut.size() - 3) % 3, 0u);
+  EXPECT_EQ(static_cast<unsigned char>(cut[dots + 3]), 0xe2u);
 }
 
 TEST(Output, ErrorsStayOnOneLineAndTheQueryKeepsItsPlaces) {

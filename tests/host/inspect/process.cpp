@@ -52,7 +52,8 @@ Outcome RunProcess(std::string const& program, Launch const& launch) {
         unsetenv(name.c_str());
       }
     }
-    int const streams[] = {open(in.path.c_str(), O_RDONLY), open(out.path.c_str(), O_WRONLY),
+    std::string const& output = launch.output.empty() ? out.path : launch.output;
+    int const streams[] = {open(in.path.c_str(), O_RDONLY), open(output.c_str(), O_WRONLY),
                            open(err.path.c_str(), O_WRONLY)};
     for (int i = 0; i < 3; ++i) dup2(streams[i], i);
     execv(program.c_str(), argv.data());

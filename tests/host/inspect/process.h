@@ -23,6 +23,7 @@ struct Launch {
   std::string input;                   // its standard input
   // Environment changes: a value sets the variable, nothing removes it.
   std::map<std::string, std::optional<std::string>> environment;
+  std::string output;  // a file for its standard output instead of a scratch file
 };
 
 Outcome RunProcess(std::string const& program, Launch const& launch);
