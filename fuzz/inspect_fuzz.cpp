@@ -2,42 +2,18 @@
 // mark, the result and error display in plain and JSON form. What the command says
 // never breaks a line, an error's window and caret stay within the shown text, and
 // reading ends.
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <string_view>
 
-#include "host/embedding/embedding.h"
+#include "fuzz/library_harness.h"
 #include "host/inspect/output.h"
 #include "host/inspect/runner.h"
 
 namespace {
-
-struct Harness {
-  evaluator::Library library;
-  evaluator::Session session;
-
-  static evaluator::Library Load() {
-    auto directory = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    return evaluator::Library(directory / INSPECTORS_BIN_TO_LIB / "libinspectors.so");
-  }
-  static evaluator::Options Limited() {
-    evaluator::Options options;
-    options.timeout = std::chrono::milliseconds(100);
-    return options;
-  }
-  Harness() : library(Load()), session(Limited()) {}
-};
-
-Harness& TheHarness() {
-  static Harness harness;
-  return harness;
-}
 
 // The window shown around an error's column: it stays short, and its caret column
 // lies within it, for any text and any column up to just past its end.
@@ -56,13 +32,7 @@ void CheckExcerpts(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  try {
-    TheHarness();
-  } catch (std::exception const& e) {
-    std::fprintf(stderr, "inspect_fuzz: %s\n", e.what());
-    std::abort();
-  }
-  return 0;
+  return fuzzing::LoadOrAbort("inspect_fuzz");
 }
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
@@ -74,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
   std::ostringstream out;
   std::ostringstream err;
   auto output = inspect::MakeOutput(json ? inspect::Format::Json : inspect::Format::Plain, out, err);
-  inspect::QueryRunner runner(TheHarness().session, *output);
+  inspect::QueryRunner runner(fuzzing::TheHarness().session, *output);
   if (runner.RunLines(input, "fuzz.q") != inspect::SourceEnd::Finished) std::abort();
   // Values are written as they are, but what the command says of them never breaks a
   // line: control bytes in errors and echoed queries are shown, not written.
