@@ -393,6 +393,32 @@ regoff_t Timed(SearchPace& pace, std::size_t plannedBytes, Call&& call) {
 
 namespace {
 
+// One attempt, from `start`, that may read more than a step: it reads to growing
+// stops first. The states it builds stay built, so each call builds at most about
+// a step's worth and the last one mostly passes through states already built. A
+// call reads again what the previous one read, at the speed of built states, and
+// then new bytes at the speed measured on the new bytes of the previous call.
+void ReadInSteps(GnuSearch& search, std::size_t start, std::size_t end, Registers& whole,
+                 SearchPace& pace, void (*checkInterruption)()) {
+  double const stepTime = static_cast<double>(pace.stepTime.count());
+  double newBytesCost = pace.NanosecondsPerByte();
+  for (std::size_t reached = start; true;) {
+    double const again = static_cast<double>(reached - start) * kBuiltStateNanosecondsPerByte;
+    double const room = std::max(stepTime - again, stepTime / 4);
+    auto const grow = static_cast<std::size_t>(
+        std::clamp(room / newBytesCost, 1.0, static_cast<double>(pace.largestStep)));
+    std::size_t const stop = reached + grow;
+    if (stop >= end) return;
+    Clock::time_point const started = Clock::now();
+    search.Search(start, start, stop, whole.registers);
+    auto const elapsed = static_cast<double>((Clock::now() - started).count());
+    newBytesCost = std::max({(elapsed - again) / static_cast<double>(grow),
+                             newBytesCost / kLargestGrowth, kBuiltStateNanosecondsPerByte});
+    reached = stop;
+    checkInterruption();
+  }
+}
+
 // The first start in [first, span.lastStart] with a match, its end in the
 // registers, or -1: the search in calls planned by the pace.
 regoff_t FirstMatch(GnuSearch& search, SearchSpan const& span, std::size_t first,
@@ -409,17 +435,7 @@ regoff_t FirstMatch(GnuSearch& search, SearchSpan const& span, std::size_t first
       planned += bytes;
       last = next;
     }
-    if (planned > step) {
-      // One attempt that may read more than a step: it reads to growing stops
-      // first. The states it builds stay built, so each call builds at most a
-      // step's worth and the last one mostly passes through built states.
-      for (std::size_t stop = first; true;) {
-        stop = std::max(first + pace.StepBytes(), stop + (pace.StepBytes() + 1) / 2);
-        if (stop >= span.end) break;
-        Timed(pace, stop - first, [&] { return search.Search(first, last, stop, whole.registers); });
-        checkInterruption();
-      }
-    }
+    if (planned > step) ReadInSteps(search, first, span.end, whole, pace, checkInterruption);
     regoff_t const found = Timed(
         pace, planned, [&] { return search.Search(first, last, span.end, whole.registers); });
     if (found >= 0) return found;

@@ -160,7 +160,7 @@ class SearchPace {
   double NanosecondsPerByte() const noexcept { return nanosPerByte_; }
   std::size_t PatternCost() const noexcept { return patternCost_; }
 
-  std::chrono::nanoseconds stepTime{std::chrono::milliseconds(10)};
+  std::chrono::nanoseconds stepTime{std::chrono::milliseconds(5)};
   // The most bytes a call may read, whatever the measurements say: tests make it
   // small so that every way of cutting a search into calls is taken.
   std::size_t largestStep = SIZE_MAX;
