@@ -339,6 +339,9 @@ class GnuSearch {
     buffer_.regs_allocated = REGS_FIXED;
     buffer_.not_bol = (eflags & REG_NOTBOL) != 0;
     buffer_.not_eol = (eflags & REG_NOTEOL) != 0;
+    firstBytes_ = buffer_.fastmap != nullptr && buffer_.fastmap_accurate && !buffer_.can_be_null
+                      ? buffer_.fastmap
+                      : nullptr;
   }
 
   // The first start in [first, last] with a match that ends by `stop`, or -1; the
@@ -354,44 +357,59 @@ class GnuSearch {
   // Whether the platform tries a match at `offset`: it skips the bytes that no
   // match can begin with.
   bool MayStartAt(std::size_t offset) const noexcept {
-    if (offset >= static_cast<std::size_t>(length_) || buffer_.fastmap == nullptr ||
-        !buffer_.fastmap_accurate || buffer_.can_be_null) {
-      return true;
-    }
-    return buffer_.fastmap[static_cast<unsigned char>(base_[offset])] != 0;
+    return firstBytes_ == nullptr || offset >= static_cast<std::size_t>(length_) ||
+           firstBytes_[static_cast<unsigned char>(base_[offset])] != 0;
   }
 
  private:
   regex_t buffer_;
+  char const* firstBytes_;  // the bytes a match may begin with; null: any
   char const* base_;
   regoff_t length_;
 };
 
-// Registers for the whole match and `count` - 1 subexpressions.
-struct Registers {
-  std::vector<regoff_t> starts;
-  std::vector<regoff_t> ends;
-  re_registers registers{};
-
-  explicit Registers(std::size_t count) : starts(count, -1), ends(count, -1) {
-    registers.num_regs = static_cast<decltype(registers.num_regs)>(count);
-    registers.start = starts.data();
-    registers.end = ends.data();
+// Registers for the whole match and `count` - 1 subexpressions; those of the
+// whole match alone need no allocation.
+class Registers {
+ public:
+  explicit Registers(std::size_t count) {
+    if (count > 1) {
+      starts_.assign(count, -1);
+      ends_.assign(count, -1);
+    }
+    registers_.num_regs = static_cast<decltype(registers_.num_regs)>(count);
+    registers_.start = count > 1 ? starts_.data() : &start_;
+    registers_.end = count > 1 ? ends_.data() : &end_;
   }
+  Registers(Registers const&) = delete;
+  Registers& operator=(Registers const&) = delete;
+
+  re_registers& Get() noexcept { return registers_; }
+  std::size_t Count() const noexcept { return registers_.num_regs; }
+  regmatch_t operator[](std::size_t i) const noexcept {
+    return regmatch_t{registers_.start[i], registers_.end[i]};
+  }
+
+ private:
+  regoff_t start_ = -1;
+  regoff_t end_ = -1;
+  std::vector<regoff_t> starts_;
+  std::vector<regoff_t> ends_;
+  re_registers registers_{};
 };
+
+// Calls planned to read fewer bytes than this are not timed: too short to tell.
+constexpr std::size_t kLeastTimedBytes = 4096;
 
 // Runs one call, timed for the pace.
 template <typename Call>
 regoff_t Timed(SearchPace& pace, std::size_t plannedBytes, Call&& call) {
+  if (plannedBytes < kLeastTimedBytes) return call();
   Clock::time_point const started = Clock::now();
   regoff_t const found = call();
   pace.Measured(plannedBytes, Clock::now() - started);
   return found;
 }
-
-}  // namespace
-
-namespace {
 
 // One attempt, from `start`, that may read more than a step: it reads to growing
 // stops first. The states it builds stay built, so each call builds at most about
@@ -410,7 +428,7 @@ void ReadInSteps(GnuSearch& search, std::size_t start, std::size_t end, Register
     std::size_t const stop = reached + grow;
     if (stop >= end) return;
     Clock::time_point const started = Clock::now();
-    search.Search(start, start, stop, whole.registers);
+    search.Search(start, start, stop, whole.Get());
     auto const elapsed = static_cast<double>((Clock::now() - started).count());
     newBytesCost = std::max({(elapsed - again) / static_cast<double>(grow),
                              newBytesCost / kLargestGrowth, kBuiltStateNanosecondsPerByte});
@@ -429,15 +447,23 @@ regoff_t FirstMatch(GnuSearch& search, SearchSpan const& span, std::size_t first
     std::size_t const step = pace.StepBytes();
     std::size_t last = first;
     std::size_t planned = 0;
-    for (std::size_t next = first; next <= span.lastStart; ++next) {
-      std::size_t const bytes = 1 + (search.MayStartAt(next) ? span.end - next : 0);
-      if (planned > 0 && planned + bytes > step) break;
-      planned += bytes;
-      last = next;
+    std::size_t const starts = span.lastStart - first + 1;
+    std::size_t const reach = span.end - first + 1;
+    if (starts <= step / reach) {
+      // Every start at once, even if each read to the end.
+      last = span.lastStart;
+      planned = starts * reach;
+    } else {
+      for (std::size_t next = first; next <= span.lastStart; ++next) {
+        std::size_t const bytes = 1 + (search.MayStartAt(next) ? span.end - next : 0);
+        if (planned > 0 && planned + bytes > step) break;
+        planned += bytes;
+        last = next;
+      }
     }
     if (planned > step) ReadInSteps(search, first, span.end, whole, pace, checkInterruption);
     regoff_t const found = Timed(
-        pace, planned, [&] { return search.Search(first, last, span.end, whole.registers); });
+        pace, planned, [&] { return search.Search(first, last, span.end, whole.Get()); });
     if (found >= 0) return found;
     checkInterruption();
     first = last + 1;
@@ -454,9 +480,21 @@ bool SearchInSteps(regex_t const& regex, SearchSpan const& span, int eflags, std
         REG_ESIZE, "the text is longer than " + std::to_string(kLongestSearchedText) +
                        " bytes, the most that a regular expression searches");
   }
+  bool const wantParts = nmatch > 1 && regex.re_nsub > 0;
+  std::size_t const reach = span.end - span.firstStart + 1;
+  if (reach <= pace.StepBytes() / reach &&
+      (!wantParts || reach * (pace.PatternCost() + kPartsWorkPerByte) <= kLargestPartsWork)) {
+    // Trying every start up to the end fits in a step: one regexec call does it.
+    regmatch_t local;
+    bool const onlyFound = nmatch == 0 && span.lastStart == span.end;
+    regmatch_t* const offsets = nmatch == 0 ? &local : pmatch;
+    return RegExecWithRegStartEnd(regex, span.base, span.base + span.firstStart,
+                                  span.base + span.end, eflags, onlyFound ? 0 : std::max<std::size_t>(nmatch, 1),
+                                  offsets) &&
+           (onlyFound || static_cast<std::size_t>(offsets[0].rm_so) <= span.lastStart);
+  }
   GnuSearch search(regex, span, eflags);
   Registers whole(1);
-  bool const wantParts = nmatch > 1 && regex.re_nsub > 0;
   std::optional<Registers> parts;
   if (wantParts) parts.emplace(regex.re_nsub + 1);
   regoff_t found = -1;
@@ -468,22 +506,21 @@ bool SearchInSteps(regex_t const& regex, SearchSpan const& span, int eflags, std
     // anchors in repeated groups); regexec then goes on to the next start, and so
     // does this.
     auto const matchStart = static_cast<std::size_t>(found);
-    auto const matchEnd = static_cast<std::size_t>(whole.ends[0]);
+    auto const matchEnd = static_cast<std::size_t>(whole[0].rm_eo);
     if ((matchEnd - matchStart) * (pace.PatternCost() + kPartsWorkPerByte) > kLargestPartsWork) {
       throw RegularExpressionMatchFailed(REG_ESIZE,
                                          "the match is too long to find its parenthesized parts");
     }
-    if (search.Search(matchStart, matchStart, matchEnd, parts->registers) == found) break;
+    if (search.Search(matchStart, matchStart, matchEnd, parts->Get()) == found) break;
     found = -1;
     checkInterruption();
     first = matchStart + 1;
   }
   if (found < 0) return false;
   if (nmatch == 0) return true;
-  pmatch[0] = regmatch_t{found, whole.ends[0]};
+  pmatch[0] = whole[0];
   for (std::size_t i = 1; i < nmatch; ++i) {
-    pmatch[i] = parts && i < parts->starts.size() ? regmatch_t{parts->starts[i], parts->ends[i]}
-                                                  : regmatch_t{-1, -1};
+    pmatch[i] = parts && i < parts->Count() ? (*parts)[i] : regmatch_t{-1, -1};
   }
   return true;
 }
