@@ -315,8 +315,7 @@ SearchPace::SearchPace(std::size_t patternCost) noexcept
 std::size_t SearchPace::StepBytes() const noexcept {
   double const bytes = static_cast<double>(stepTime.count()) / nanosPerByte_;
   double const largest = static_cast<double>(std::min(largestStep, kLongestSearchedText * 64));
-  return bytes < 1 ? 1 : bytes > largest ? static_cast<std::size_t>(largest)
-                                         : static_cast<std::size_t>(bytes);
+  return static_cast<std::size_t>(std::clamp(bytes, 1.0, largest));
 }
 
 void SearchPace::Measured(std::size_t bytes, std::chrono::nanoseconds elapsed) noexcept {
@@ -347,9 +346,9 @@ class GnuSearch {
   // The first start in [first, last] with a match that ends by `stop`, or -1; the
   // registers get the whole match and as many subexpressions as they hold.
   regoff_t Search(std::size_t first, std::size_t last, std::size_t stop, re_registers& registers) {
-    regoff_t const found = re_search_2(
-        &buffer_, base_, length_, nullptr, 0, static_cast<regoff_t>(first),
-        static_cast<regoff_t>(last - first), &registers, static_cast<regoff_t>(stop));
+    regoff_t const found =
+        re_search_2(&buffer_, base_, length_, nullptr, 0, static_cast<regoff_t>(first),
+                    static_cast<regoff_t>(last - first), &registers, static_cast<regoff_t>(stop));
     if (found < -1) throw RegularExpressionMatchFailed(REG_ESPACE, RegError(REG_ESPACE, nullptr));
     return found;
   }
@@ -439,8 +438,8 @@ void ReadInSteps(GnuSearch& search, std::size_t start, std::size_t end, Register
 
 // The first start in [first, span.lastStart] with a match, its end in the
 // registers, or -1: the search in calls planned by the pace.
-regoff_t FirstMatch(GnuSearch& search, SearchSpan const& span, std::size_t first,
-                    Registers& whole, SearchPace& pace, void (*checkInterruption)()) {
+regoff_t FirstMatch(GnuSearch& search, SearchSpan const& span, std::size_t first, Registers& whole,
+                    SearchPace& pace, void (*checkInterruption)()) {
   while (first <= span.lastStart) {
     // The start positions of this call: as many as their attempts' reading fits a
     // step, each attempt counted as reading to the end of the text.
@@ -462,8 +461,8 @@ regoff_t FirstMatch(GnuSearch& search, SearchSpan const& span, std::size_t first
       }
     }
     if (planned > step) ReadInSteps(search, first, span.end, whole, pace, checkInterruption);
-    regoff_t const found = Timed(
-        pace, planned, [&] { return search.Search(first, last, span.end, whole.Get()); });
+    regoff_t const found =
+        Timed(pace, planned, [&] { return search.Search(first, last, span.end, whole.Get()); });
     if (found >= 0) return found;
     checkInterruption();
     first = last + 1;
@@ -485,13 +484,16 @@ bool SearchInSteps(regex_t const& regex, SearchSpan const& span, int eflags, std
   if (reach <= pace.StepBytes() / reach &&
       (!wantParts || reach * (pace.PatternCost() + kPartsWorkPerByte) <= kLargestPartsWork)) {
     // Trying every start up to the end fits in a step: one regexec call does it.
+    // It finds the leftmost match from the first start; one that starts after the
+    // last start is none.
     regmatch_t local;
-    bool const onlyFound = nmatch == 0 && span.lastStart == span.end;
+    bool const anyStart = span.lastStart == span.end;
     regmatch_t* const offsets = nmatch == 0 ? &local : pmatch;
-    return RegExecWithRegStartEnd(regex, span.base, span.base + span.firstStart,
-                                  span.base + span.end, eflags, onlyFound ? 0 : std::max<std::size_t>(nmatch, 1),
-                                  offsets) &&
-           (onlyFound || static_cast<std::size_t>(offsets[0].rm_so) <= span.lastStart);
+    std::size_t const wanted = nmatch == 0 && anyStart ? 0 : std::max<std::size_t>(nmatch, 1);
+    char const* const base = span.base;
+    return RegExecWithRegStartEnd(regex, base, base + span.firstStart, base + span.end, eflags,
+                                  wanted, offsets) &&
+           (anyStart || static_cast<std::size_t>(offsets[0].rm_so) <= span.lastStart);
   }
   GnuSearch search(regex, span, eflags);
   Registers whole(1);
@@ -503,8 +505,9 @@ bool SearchInSteps(regex_t const& regex, SearchSpan const& span, int eflags, std
     if (found < 0 || !wantParts) break;
     // The same match again, reading only to its end, for the offsets of its parts.
     // The platform may find that the parts of a match cannot be assigned (with
-    // anchors in repeated groups); regexec then goes on to the next start, and so
-    // does this.
+    // anchors in repeated groups); regexec then goes on to a later start or gives
+    // up, depending on what it did before in the same call. This goes on from the
+    // next start.
     auto const matchStart = static_cast<std::size_t>(found);
     auto const matchEnd = static_cast<std::size_t>(whole[0].rm_eo);
     if ((matchEnd - matchStart) * (pace.PatternCost() + kPartsWorkPerByte) > kLargestPartsWork) {

@@ -30,7 +30,7 @@ regular_expression_match regular_expression_match_iterator::Search(regular_expre
                                                                    inspector_string const& s,
                                                                    std::uint32_t from) {
   matches_.assign(r.compiled->re_nsub + 1, regmatch_t{});
-  if (!inspectors::Search(r, s, from, s.length, matches_.size(), matches_.data(), pace_)) {
+  if (!FindMatch(r, s, from, s.length, matches_.size(), matches_.data(), pace_)) {
     throw NoSuchObject();
   }
   // The value gets its own copy of the offsets, in memory that lives as long as it.

@@ -63,8 +63,8 @@ char const* MatchBase(inspector_string const& s) noexcept {
   return s.bytes == nullptr ? "" : reinterpret_cast<char const*>(s.bytes);
 }
 
-bool Search(regular_expression const& r, inspector_string const& s, std::uint32_t from,
-            std::uint32_t lastStart, std::size_t nmatch, regmatch_t* pmatch, SearchPace& pace) {
+bool FindMatch(regular_expression const& r, inspector_string const& s, std::uint32_t from,
+               std::uint32_t lastStart, std::size_t nmatch, regmatch_t* pmatch, SearchPace& pace) {
   SearchSpan const span{MatchBase(s), from, lastStart, s.length};
   int const eflags = from > 0 ? REG_NOTBOL : 0;
   return SearchInSteps(*r.compiled, span, eflags, nmatch, pmatch, pace,
@@ -73,14 +73,15 @@ bool Search(regular_expression const& r, inspector_string const& s, std::uint32_
 
 boolean Contains(inspector_string const& s, regular_expression const& r) {
   SearchPace pace(r.cost);
-  return Search(r, s, 0, s.length, 0, nullptr, pace);
+  return FindMatch(r, s, 0, s.length, 0, nullptr, pace);
 }
 
 // A match that starts at 0 is the leftmost one, so these try no other start.
 boolean operator==(inspector_string const& s, regular_expression const& r) {
   SearchPace pace(r.cost);
   regmatch_t match;
-  return Search(r, s, 0, 0, 1, &match, pace) && static_cast<std::uint32_t>(match.rm_eo) == s.length;
+  return FindMatch(r, s, 0, 0, 1, &match, pace) &&
+         static_cast<std::uint32_t>(match.rm_eo) == s.length;
 }
 
 boolean operator==(regular_expression const& r, inspector_string const& s) {
@@ -89,7 +90,7 @@ boolean operator==(regular_expression const& r, inspector_string const& s) {
 
 boolean StartsWith(inspector_string const& s, regular_expression const& r) {
   SearchPace pace(r.cost);
-  return Search(r, s, 0, 0, 0, nullptr, pace);
+  return FindMatch(r, s, 0, 0, 0, nullptr, pace);
 }
 
 boolean EndsWith(inspector_string const& s, regular_expression const& r) {
@@ -100,7 +101,7 @@ boolean EndsWith(inspector_string const& s, regular_expression const& r) {
   std::uint32_t from = 0;
   while (true) {
     regmatch_t match;
-    if (!Search(r, s, from, s.length, 1, &match, pace)) return false;
+    if (!FindMatch(r, s, from, s.length, 1, &match, pace)) return false;
     if (static_cast<std::uint32_t>(match.rm_eo) == s.length) return true;
     if (static_cast<std::uint32_t>(match.rm_so) >= s.length) return false;
     from = static_cast<std::uint32_t>(match.rm_so) + 1;

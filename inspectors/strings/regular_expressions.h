@@ -70,8 +70,8 @@ char const* MatchBase(inspector_string const& s) noexcept;
 // The leftmost-longest match of r in s that starts at an offset in [from, lastStart]
 // (at most the length of s), found in steps with interruption checks between them
 // (SearchInSteps); offsets are from the start of s, and "^" matches only there.
-bool Search(regular_expression const& r, inspector_string const& s, std::uint32_t from,
-            std::uint32_t lastStart, std::size_t nmatch, regmatch_t* pmatch, SearchPace& pace);
+bool FindMatch(regular_expression const& r, inspector_string const& s, std::uint32_t from,
+               std::uint32_t lastStart, std::size_t nmatch, regmatch_t* pmatch, SearchPace& pace);
 
 boolean Contains(inspector_string const& s, regular_expression const& r);
 // The whole string matches.

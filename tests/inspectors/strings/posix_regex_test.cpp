@@ -155,15 +155,14 @@ TEST(PosixRegexTest, MovingAHandleKeepsTheExpressionInPlace) {
   EXPECT_TRUE(RegExecWithRegStartEnd(*address, text, text, text + 1, 0, 0, nullptr));
 }
 
-
 TEST(PosixRegexTest, BackReferencesAreRefused) {
   struct {
     char const* pattern;
     bool backReference;
   } const cases[] = {
-      {"(a)\\1", true},   {"(a)(b)\\2c", true}, {"a\\9", true},   {"(a)\\0", false},
-      {"[\\1]", false},   {"[]\\1]", false},    {"\\\\1", false}, {"[[:digit:]\\1]x", false},
-      {"a\\.1", false},  {"", false},            {"\\", false},
+      {"(a)\\1", true}, {"(a)(b)\\2c", true}, {"a\\9", true},   {"(a)\\0", false},
+      {"[\\1]", false}, {"[]\\1]", false},    {"\\\\1", false}, {"[[:digit:]\\1]x", false},
+      {"a\\.1", false}, {"", false},          {"\\", false},
   };
   for (auto const& c : cases) {
     EXPECT_EQ(HasBackReference(c.pattern), c.backReference) << c.pattern;
@@ -181,8 +180,8 @@ TEST(PosixRegexTest, BackReferencesAreRefused) {
 // Random patterns over a small alphabet, with anchors, word boundaries, groups
 // and repetitions, so that searches meet every kind of match and non-match.
 std::string RandomPattern(std::mt19937& random, int depth) {
-  static char const* const atoms[] = {"a", "b", "c", ".", "[ab]", "[^a]", "^", "$",
-                                      "\\b", "\\<", "\\>", "\\w", "A", " "};
+  static char const* const atoms[] = {"a", "b",   "c",   ".",   "[ab]", "[^a]", "^",
+                                      "$", "\\b", "\\<", "\\>", "\\w",  "A",    " "};
   static char const* const repeats[] = {"", "", "", "*", "+", "?", "{2}", "{0,2}", "{1,}"};
   std::string pattern;
   int const branches = depth > 0 && random() % 4 == 0 ? 2 : 1;
@@ -236,28 +235,25 @@ TEST(PosixRegexTest, SearchInStepsFindsWhatRegexecFinds) {
       // With parts, and with the whole match only: the platform may find that the
       // parts of a match cannot be assigned, and then looks further.
       std::vector<regmatch_t> expected(parts);
-      bool const matched = RegExecWithRegStartEnd(regex.Get(), base, base + from,
-                                                  base + text.size(), eflags, parts,
-                                                  expected.data());
+      bool const matched = RegExecWithRegStartEnd(
+          regex.Get(), base, base + from, base + text.size(), eflags, parts, expected.data());
       regmatch_t expectedWhole;
-      bool const matchedWhole = RegExecWithRegStartEnd(regex.Get(), base, base + from,
-                                                       base + text.size(), eflags, 1,
-                                                       &expectedWhole);
+      bool const matchedWhole = RegExecWithRegStartEnd(
+          regex.Get(), base, base + from, base + text.size(), eflags, 1, &expectedWhole);
       bool const matchedAny = RegExecWithRegStartEnd(regex.Get(), base, base + from,
                                                      base + text.size(), eflags, 0, nullptr);
       found += matched ? 1 : 0;
       // Where the platform finds no parts for the leftmost match, one call to
       // regexec may look further or give up depending on what it did before in the
       // same call; the search in steps looks further, from one byte on.
-      bool const partsFound = matched == matchedWhole &&
-                              (!matched || expected[0].rm_so == expectedWhole.rm_so);
+      bool const partsFound =
+          matched == matchedWhole && (!matched || expected[0].rm_so == expectedWhole.rm_so);
       unassignable += partsFound ? 0 : 1;
       for (std::size_t largestStep : largestSteps) {
         SearchPace pace(regex.Cost());
         pace.largestStep = largestStep;
         std::string const what = "/" + pattern + "/ in \"" + text + "\" from " +
-                                 std::to_string(from) + ", steps of " +
-                                 std::to_string(largestStep);
+                                 std::to_string(from) + ", steps of " + std::to_string(largestStep);
         ++searches;
         SearchSpan const span{base, from, text.size(), text.size()};
         std::vector<regmatch_t> got(parts, regmatch_t{-7, -7});
@@ -287,8 +283,7 @@ TEST(PosixRegexTest, SearchInStepsFindsWhatRegexecFinds) {
             << what << ", no offsets";
         // Only the first start: a match there is the leftmost one.
         SearchSpan const onlyFirst{base, from, from, text.size()};
-        bool const atFirst =
-            matchedWhole && static_cast<std::size_t>(expectedWhole.rm_so) == from;
+        bool const atFirst = matchedWhole && static_cast<std::size_t>(expectedWhole.rm_so) == from;
         ASSERT_EQ(SearchInSteps(regex.Get(), onlyFirst, eflags, 1, &whole, pace, &NoInterruption),
                   atFirst)
             << what << ", first start only";
@@ -324,9 +319,9 @@ TEST(PosixRegexTest, SearchInStepsChecksForInterruptionBetweenCalls) {
     interruptionChecks = 0;
     std::vector<regmatch_t> match(2);
     SearchSpan const span{text.data(), 0, c.lastStart, text.size()};
-    EXPECT_THROW(SearchInSteps(regex.Get(), span, 0, c.nmatch, match.data(), pace,
-                               &StopAtTheThirdCheck),
-                 Stop)
+    EXPECT_THROW(
+        SearchInSteps(regex.Get(), span, 0, c.nmatch, match.data(), pace, &StopAtTheThirdCheck),
+        Stop)
         << c.lastStart;
   }
 }
