@@ -230,7 +230,8 @@ TEST(PosixRegexTest, SearchInStepsFindsWhatRegexecFinds) {
     for (int t = 0; t < 4; ++t) {
       std::string const text = RandomText(random);
       std::size_t const from = random() % (text.size() + 1);
-      int const eflags = from > 0 ? REG_NOTBOL : 0;
+      // With REG_NOTBOL, "^" does not match at offset 0 either.
+      int const eflags = from > 0 || random() % 4 == 0 ? REG_NOTBOL : 0;
       char const* const base = text.data();
       // With parts, and with the whole match only: the platform may find that the
       // parts of a match cannot be assigned, and then looks further.
