@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/contract/evaluator.h"
-#include "host/embedding/embedding.h"
 #include "host/catalog/registry.h"
+#include "host/embedding/embedding.h"
 
 namespace {
 
@@ -114,16 +114,13 @@ std::vector<std::int64_t> Aggregate(Registration const& r, std::vector<Probe> co
   return values;
 }
 
-TEST_F(ProbeModule, TypesCarryNameSizeBaseAndFingerprintChoice) {
+TEST_F(ProbeModule, TypesCarryNameSizeAndFingerprint) {
   Registration const* probe = Registry::Global().FindType("probe");
-  Registration const* parity = Registry::Global().FindType("parity probe");
-  ASSERT_TRUE(probe != nullptr && parity != nullptr);
+  ASSERT_NE(probe, nullptr);
   EXPECT_EQ(probe->valueSize, sizeof(Probe));
   EXPECT_EQ(probe->baseType, "");
   EXPECT_NE(probe->fingerprintValue, nullptr);
   EXPECT_NE(probe->destroyValue, nullptr);
-  EXPECT_EQ(parity->baseType, "probe");
-  EXPECT_EQ(parity->fingerprintValue, nullptr);
 }
 
 TEST_F(ProbeModule, PropertiesPassTheirShapeToTheEvaluator) {
@@ -212,8 +209,9 @@ TEST_F(ProbeModule, NumberedPropertyRejectsNegativeNumbersBeforeAnythingElse) {
 }
 
 // Exceptions passing through the getters, the records and results of casts and
-// operators, extrema and unique values of a comparable type are in the query files of
-// the real library; so are iterated properties over Prop and IteratedNamedProperty.
+// operators, derived types, extrema (by an order of their own, ties kept first) and
+// unique values are in the query files of the real library; so are iterated
+// properties over Prop and IteratedNamedProperty.
 TEST_F(ProbeModule, IteratedPropertiesFollowTheFirstNextProtocol) {
   Probe const three{3}, zero{0}, ten{10};
   integer const step(4);
@@ -229,18 +227,13 @@ TEST_F(ProbeModule, AggregatesYieldInEveryPhase) {
   Registration const& total = PropertyNamed("total");
   EXPECT_EQ(Aggregate(total, {{1}, {2}, {3}}), (Values{-1, 1, 3, 6, 6, 6}));
   EXPECT_EQ(Aggregate(total, {}), (Values{-1, 0, 0}));
-  // By the order given, parity: 4 and 2 are equal, as are 3 and 5; the first stays.
-  std::vector<Probe> const parities{{4}, {3}, {2}, {5}};
-  EXPECT_EQ(Aggregate(PropertyNamed("minimum", "parity probe"), parities), Values{4});
-  EXPECT_EQ(Aggregate(PropertyNamed("maximum", "parity probe"), parities), Values{3});
-  EXPECT_TRUE(Aggregate(PropertyNamed("minimum", "parity probe"), {}).empty());
 }
 
 TEST(ModuleLoading, UnloadWithdrawsEveryRegistrationInReverseOrder) {
   std::size_t const before = Registry::Global().Size();
   evaluator::Library library(ModulePath());
   std::size_t const loaded = Registry::Global().Size();
-  EXPECT_GT(loaded, before + 20);
+  EXPECT_GT(loaded, before + 10);
 
   // Registrations arrive in table order: the module's type first.
   std::vector<Registration const*> all = Registry::Global().All();

@@ -1,8 +1,8 @@
 // A test-only inspector module: a registration of every property shape over a small
 // value type "probe", and of the classes whose callbacks the framework tests call
 // directly, so that they can check what each registration passes to the evaluator
-// and how its callbacks behave. (Relations, and the bundles over an ordered type, are
-// reached through the real library's query files.) Every typed function counts its
+// and how its callbacks behave. (Relations, derived types and the bundles over an
+// ordered type are reached through the real library's query files.) Every typed function counts its
 // calls, so that tests can tell whether a callback called it.
 #include <cstdint>
 
@@ -29,17 +29,6 @@ struct probe {
 Fingerprinter& operator<<(Fingerprinter& f, probe const& p) {
   return f << integer(p.value);
 }
-
-// No order of its own: its extrema compare parities, so that 2 and 4 are equal.
-struct parity_probe {
-  std::int64_t value = 0;
-  static char const* TypeName() { return "parity probe"; }
-};
-struct ByParity {
-  bool operator()(parity_probe const& a, parity_probe const& b) const {
-    return a.value % 2 < b.value % 2;
-  }
-};
 
 template <class R>
 R Counted(R r) {
@@ -143,7 +132,6 @@ class total_aggregator {
 };
 
 Type<probe, kFingerprinted> const probeType;
-DerivedType<parity_probe, probe, kNotFingerprinted> const parityProbeType;
 Prop const doubled("doubled", "doubleds", &F::Doubled, kDependsOnlyOnParameters);
 Prop const plus("plus", "pluses", &F::Plus, kDependsOnlyOnParameters);
 Prop const probeOf("probe", "probes", &F::ProbeOf, kDependsOnlyOnParameters);
@@ -174,7 +162,6 @@ IteratedNamedProperty<byte_iterator, probe, integer> const bytes("byte", "bytes"
 Prop const total("total", "totals", &total_aggregator::FirstInitial, &total_aggregator::NextInitial,
                  &total_aggregator::First, &total_aggregator::Next, &total_aggregator::FirstFinal,
                  &total_aggregator::NextFinal, kDependsOnlyOnParameters);
-ExtremumInspector<parity_probe, ByParity> const parityExtrema(kDependsOnlyOnParameters);
 
 }  // namespace
 }  // namespace inspectors

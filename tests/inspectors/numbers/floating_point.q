@@ -213,6 +213,10 @@
 = 1.5, 3
 > minimum of (floating point "1"; floating point "1.000")
 = 1
+> maximum of (floating point "1.000"; floating point "1")
+= 1.000
+> exists maximum of floating points ("x")
+= false
 
 # Conversions to integer: floor, ceiling, and rounding half to even.
 > floating point "2.5" as integer
