@@ -55,14 +55,6 @@ TEST(FloatingPointText, LastSignificantPlaceCountsFivePercentBelowAPowerAsThatPo
   EXPECT_EQ(LastSignificantDigit(0.0L, kInfinity), 4932);
 }
 
-TEST(FloatingPointText, DigitsOfThePlacesAskedForAndTheRemainder) {
-  BufferOfSize<8> text;
-  EXPECT_EQ(PutDigits(text.GetBuffer(), 12345.0L, 4, 2), 45.0L);
-  EXPECT_EQ(text.Used().AsStringView(), "123");
-  BufferOfSize<2> small;
-  EXPECT_THROW(PutDigits(small.GetBuffer(), 12345.0L, 4, 0), DataOverflow);
-}
-
 // Rounding half to even, the carry into a new place and the 74-character limits are
 // in floating_point.q; these are the values no text reads as.
 TEST(FloatingPointText, StandardNotationOfValuesNoTextGives) {
