@@ -139,9 +139,7 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   ASSERT_TRUE(terminal.WaitFor("1 + ")) << terminal.output();
   terminal.Type("\x03");
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-  terminal.Type("40 + 2\r");  // "1 + " is gone: this is a query of its own
-  ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
-  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  ASSERT_TRUE(Answers(terminal, "40 + 2", "42"));  // "1 + " is gone: a query of its own
 
   std::string hundred = "(0";
   for (int i = 1; i < 100; ++i) hundred += ";" + std::to_string(i);
@@ -155,9 +153,7 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
   terminal.Type("\x03");  // a second Ctrl-C, at the prompt
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-  terminal.Type("6 * 7\r");
-  ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
-  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  ASSERT_TRUE(Answers(terminal, "6 * 7", "42"));
   EXPECT_EQ(terminal.Finish(), 1) << terminal.output();  // the cancelled query failed
 }
 
