@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <exception>
 #include <optional>
 
@@ -12,6 +13,11 @@ namespace evaluator {
 class Interrupted : public std::exception {
  public:
   char const* what() const noexcept override { return "Interrupted"; }
+
+  // The 1-based column of the query where the work stopped: the token being read or
+  // the phrase being evaluated; 0 until a catcher that knows it sets it (the
+  // innermost one wins: set it only while it is still 0).
+  std::size_t column = 0;
 };
 
 // A caller asked for the running query to stop (CancelRunningQuery).
