@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace evaluator {
 
@@ -31,5 +32,17 @@ class TypeError : public QueryError {
  public:
   using QueryError::QueryError;
 };
+
+// What a message quotes of a text that may be long (a name, a type, a phrase): the
+// text itself up to kExcerptHead + kExcerptTail bytes; a longer one as its first
+// kExcerptHead and last kExcerptTail bytes with "..." between, each cut moved to the
+// nearest boundary of a whole UTF-8 sequence inside that part. Every message about a
+// query is therefore bounded, whatever the query's size.
+inline constexpr std::size_t kExcerptHead = 60;
+inline constexpr std::size_t kExcerptTail = 20;
+std::string Excerpt(std::string_view text);
+
+// `text` in double quotes, as an excerpt.
+std::string Quoted(std::string_view text);
 
 }  // namespace evaluator
