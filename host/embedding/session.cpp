@@ -62,6 +62,8 @@ bool PreparedQuery::plural() const noexcept {
 
 struct Session::State {
   Options options;
+  // When Evaluate began: Run then counts the preparing in the time limit and the time.
+  std::optional<std::chrono::steady_clock::time_point> started;
 };
 
 Session::Session(Options options) : state_(std::make_unique<State>()) {
@@ -92,12 +94,19 @@ PreparedQuery Session::Prepare(std::string_view query) const {
   } catch (TypeError const& e) {
     impl->error = Error{Error::Category::Type, e.what(), e.column()};
     impl->root.reset();
+  } catch (Cancelled const& e) {
+    impl->error = Error{Error::Category::Cancelled, "the query was cancelled", e.column};
+    impl->root.reset();
+  } catch (Interrupted const& e) {
+    impl->error = Error{Error::Category::Timeout, "the query ran past its time limit", e.column};
+    impl->root.reset();
   }
   return PreparedQuery(std::move(impl));
 }
 
 Result Session::Run(PreparedQuery const& query) {
-  auto const start = std::chrono::steady_clock::now();
+  auto const start = state_->started.value_or(std::chrono::steady_clock::now());
+  state_->started.reset();
   Result result;
   result.query = query.text();
   result.type = query.type();
@@ -145,7 +154,20 @@ Result Session::Run(PreparedQuery const& query) {
 }
 
 Result Session::Evaluate(std::string_view query) {
-  return Run(Prepare(query));
+  auto const start = std::chrono::steady_clock::now();
+  std::optional<std::chrono::steady_clock::time_point> deadline;
+  if (state_->options.timeout) {
+    deadline = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                           *state_->options.timeout);
+  }
+  PreparedQuery prepared;
+  {
+    ClearCancellation();
+    DeadlineScope scope(deadline);
+    prepared = Prepare(query);
+  }
+  state_->started = start;
+  return Run(prepared);
 }
 
 // ---------------------------------------------------------------------------
