@@ -42,8 +42,8 @@ class CallStream : public Stream {
     ValueRef second;
     if (node_.kind == NodeKind::Phrase) {
       std::size_t i = 0;
-      second = node_.object ? operands_[i++] : nullptr;
-      first = node_.parameter ? operands_[i++] : nullptr;
+      second = node_.object() ? operands_[i++] : nullptr;
+      first = node_.parameter() ? operands_[i++] : nullptr;
     } else {
       first = operands_[0];
       if (node_.children.size() > 1) second = operands_[1];

@@ -121,7 +121,7 @@ class ItemStream : public Stream {
                                  static_cast<TupleNode const*>(tuple->data()));
     if (item == nullptr) {
       throw QueryFailure(
-          "the tuple has no item " + std::to_string(node_.integer) + ": " + node_.phrase,
+          "the tuple has no item " + std::to_string(node_.integer) + ": " + node_.phrase(),
           node_.column);
     }
     return std::make_shared<ValueBox>(node_.type, item, tuple);

@@ -23,8 +23,8 @@ class IterationStream : public Stream {
       if (!state_) {
         if (!arguments_.Next()) return nullptr;
         std::size_t i = 0;
-        object_ = node_.object ? arguments_[i++] : nullptr;
-        parameter_ = node_.parameter ? arguments_[i++] : nullptr;
+        object_ = node_.object() ? arguments_[i++] : nullptr;
+        parameter_ = node_.parameter() ? arguments_[i++] : nullptr;
         state_ = MakeState(r, node_);
         if (object_) state_->Keep(object_);
         if (parameter_) state_->Keep(parameter_);
@@ -68,11 +68,11 @@ class AggregationStream : public Stream {
       switch (phase_) {
         case Phase::Start:
           if (!parameters_.Next()) return nullptr;
-          parameter_ = node_.parameter ? parameters_[0] : nullptr;
+          parameter_ = node_.parameter() ? parameters_[0] : nullptr;
           state_ = MakeState(r, node_);
           kept_.clear();
           if (parameter_) state_->Keep(parameter_);
-          elements_ = OpenStream(*node_.object, environment_, run_);
+          elements_ = OpenStream(*node_.object(), environment_, run_);
           Enter(Phase::Initial);
           break;
         case Phase::Initial:
@@ -108,7 +108,7 @@ class AggregationStream : public Stream {
   enum class Phase { Start, Initial, Elements, Final };
 
   static std::vector<Node const*> Parameters(Node const& node) {
-    if (node.parameter) return {node.parameter.get()};
+    if (node.parameter()) return {node.parameter()};
     return {};
   }
 
@@ -169,7 +169,7 @@ class SingularStream : public SingleValueStream {
     ValueRef first = all_->Next();
     if (!first) throw MissingValue(node_);
     if (all_->Next()) {
-      throw QueryFailure("several values for a singular phrase: " + node_.phrase, node_.column);
+      throw QueryFailure("several values for a singular phrase: " + node_.phrase(), node_.column);
     }
     all_.reset();  // stops the iteration or aggregation now
     return first;

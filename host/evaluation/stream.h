@@ -26,7 +26,7 @@ class QueryFailure : public QueryError {
 class MissingValue : public QueryFailure {
  public:
   explicit MissingValue(Node const& node)
-      : QueryFailure("no such object: " + node.phrase, node.column) {}
+      : QueryFailure("no such object: " + node.phrase(), node.column) {}
 };
 
 // What every stream of one run shares.

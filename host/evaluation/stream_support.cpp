@@ -18,7 +18,7 @@ void FailWithCurrentException(Node const& node) {
   } catch (...) {
   }
   if (!detail.empty()) name.append(" (").append(detail).append(")");
-  throw QueryFailure(name.append(": ").append(node.phrase), node.column);
+  throw QueryFailure(name.append(": ").append(node.phrase()), node.column);
 }
 
 StateRef MakeState(Registration const& r, Node const& node) {
@@ -63,8 +63,8 @@ std::vector<Node const*> ChildrenOf(Node const& node) {
 
 std::vector<Node const*> ObjectAndParameterOf(Node const& node) {
   std::vector<Node const*> out;
-  if (node.object) out.push_back(node.object.get());
-  if (node.parameter) out.push_back(node.parameter.get());
+  if (node.object()) out.push_back(node.object());
+  if (node.parameter()) out.push_back(node.parameter());
   return out;
 }
 

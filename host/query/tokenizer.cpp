@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "host/catalog/names.h"
+#include "host/contract/interruption.h"
 #include "host/query/operators.h"
 
 namespace evaluator {
@@ -12,12 +12,25 @@ namespace {
 constexpr std::uint64_t kLargestMagnitude =
     static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + 1;
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Tokens between two interruption checks.
+constexpr std::size_t kTokensPerCheck = 1024;
+
 bool IsWordByte(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
 bool IsDigit(unsigned char c) {
   return c >= '0' && c <= '9';
+}
+
+bool IsSpace(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 int HexValue(unsigned char c) {
@@ -33,127 +46,156 @@ std::string Printable(unsigned char c) {
   return std::string("byte 0x") + kHex[c >> 4] + kHex[c & 15];
 }
 
-class Scanner {
- public:
-  explicit Scanner(std::string_view text) : text_(text) {}
-
-  std::vector<Token> Run() {
-    std::vector<Token> tokens;
-    while (true) {
-      while (pos_ < text_.size() && IsSpace(Byte(pos_))) ++pos_;
-      if (pos_ >= text_.size()) break;
-      tokens.push_back(Next());
+// Reads the string literal whose opening quote is at `open` in `text`, appending its
+// bytes to `bytes` unless that is null; returns the offset just past the closing
+// quote. `base` is the offset of `text` in the query, for the columns of errors.
+std::size_t ReadString(std::string_view text, std::size_t open, std::size_t base,
+                       std::string* bytes) {
+  std::size_t pos = open + 1;
+  auto put = [bytes](char c) {
+    if (bytes != nullptr) bytes->push_back(c);
+  };
+  while (true) {
+    if (pos >= text.size()) throw SyntaxError("unterminated string", base + open + 1);
+    char const c = text[pos];
+    if (c == '"') return pos + 1;
+    if (c != '\\') {
+      // A run of plain bytes at once.
+      std::size_t const stop = text.find_first_of("\"\\", pos);
+      std::size_t const end = stop == std::string_view::npos ? text.size() : stop;
+      if (bytes != nullptr) bytes->append(text.substr(pos, end - pos));
+      pos = end;
+      continue;
     }
-    Token end;
-    end.kind = TokenKind::End;
-    end.column = text_.size() + 1;
-    tokens.push_back(end);
-    return tokens;
-  }
-
- private:
-  static bool IsSpace(unsigned char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-  }
-  unsigned char Byte(std::size_t i) const { return static_cast<unsigned char>(text_[i]); }
-
-  Token Next() {
-    std::size_t const start = pos_;
-    unsigned char const c = Byte(pos_);
-    Token token;
-    token.column = start + 1;
-    if (IsWordByte(c)) {
-      bool allDigits = true;
-      while (pos_ < text_.size() && IsWordByte(Byte(pos_))) {
-        allDigits = allDigits && IsDigit(Byte(pos_));
-        ++pos_;
+    std::size_t const escape = pos;
+    if (pos + 1 >= text.size()) throw SyntaxError("unterminated string", base + open + 1);
+    char const e = text[pos + 1];
+    pos += 2;
+    if (e == 'x') {
+      auto const byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+      int const high = pos < text.size() ? HexValue(byte(pos)) : -1;
+      int const low = pos + 1 < text.size() ? HexValue(byte(pos + 1)) : -1;
+      if (high < 0 || low < 0) {
+        throw SyntaxError("\\x needs two hexadecimal digits", base + escape + 1);
       }
-      std::string_view word = text_.substr(start, pos_ - start);
-      if (allDigits) {
-        token.kind = TokenKind::Integer;
-        std::uint64_t value = 0;
-        for (char d : word) {
-          std::uint64_t digit = static_cast<std::uint64_t>(d - '0');
-          if (value > (kLargestMagnitude - digit) / 10) {
-            throw SyntaxError("integer out of range", token.column);
-          }
-          value = value * 10 + digit;
-        }
-        token.magnitude = value;
-        token.text = std::string(word);
-      } else {
-        token.kind = TokenKind::Word;
-        token.text = AsciiLowerCase(word);
-      }
-    } else if (c == '"') {
-      token.kind = TokenKind::String;
-      token.text = StringLiteral();
-    } else {
-      token.kind = TokenKind::Symbol;
-      token.text = std::string(Symbol(token.column));
-      pos_ += token.text.size();
+      put(static_cast<char>(high * 16 + low));
+      pos += 2;
+      continue;
     }
-    token.length = pos_ - start;
-    return token;
-  }
-
-  // The longest symbol of the language that starts here.
-  std::string_view Symbol(std::size_t column) const {
-    std::string_view const rest = text_.substr(pos_);
-    for (std::string_view symbol : Symbols()) {
-      if (rest.starts_with(symbol)) return symbol;
+    // The escapes of one character: \" \\ \n \t.
+    static constexpr std::string_view kEscaped = "\"\\nt";
+    static constexpr std::string_view kMeaning = "\"\\\n\t";
+    std::size_t const which = kEscaped.find(e);
+    if (which == std::string_view::npos) {
+      throw SyntaxError("unknown escape in string", base + escape + 1);
     }
-    throw SyntaxError("unexpected " + Printable(Byte(pos_)), column);
+    put(kMeaning[which]);
   }
-
-  // Reads a string literal starting at the opening quote; returns its bytes.
-  std::string StringLiteral() {
-    std::size_t const open = pos_;
-    ++pos_;
-    std::string bytes;
-    while (true) {
-      if (pos_ >= text_.size()) throw SyntaxError("unterminated string", open + 1);
-      char const c = text_[pos_];
-      if (c == '"') {
-        ++pos_;
-        return bytes;
-      }
-      if (c != '\\') {
-        bytes.push_back(c);
-        ++pos_;
-        continue;
-      }
-      std::size_t const escape = pos_;
-      if (pos_ + 1 >= text_.size()) throw SyntaxError("unterminated string", open + 1);
-      char const e = text_[pos_ + 1];
-      pos_ += 2;
-      if (e == 'x') {
-        int high = pos_ < text_.size() ? HexValue(Byte(pos_)) : -1;
-        int low = pos_ + 1 < text_.size() ? HexValue(Byte(pos_ + 1)) : -1;
-        if (high < 0 || low < 0) throw SyntaxError("\\x needs two hexadecimal digits", escape + 1);
-        bytes.push_back(static_cast<char>(high * 16 + low));
-        pos_ += 2;
-        continue;
-      }
-      // The escapes of one character: \" \\ \n \t.
-      static constexpr std::string_view kEscaped = "\"\\nt";
-      static constexpr std::string_view kMeaning = "\"\\\n\t";
-      std::size_t const which = kEscaped.find(e);
-      if (which == std::string_view::npos) {
-        throw SyntaxError("unknown escape in string", escape + 1);
-      }
-      bytes.push_back(kMeaning[which]);
-    }
-  }
-
-  std::string_view text_;
-  std::size_t pos_ = 0;
-};
+}
 
 }  // namespace
 
+bool Token::IsWord(std::string_view lowerCase) const noexcept {
+  if (kind != TokenKind::Word || text.size() != lowerCase.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (Lower(text[i]) != lowerCase[i]) return false;
+  }
+  return true;
+}
+
+Tokenizer::SymbolTable const& Tokenizer::Symbols() {
+  static SymbolTable const table = [] {
+    SymbolTable byFirstByte;
+    for (std::string_view symbol : evaluator::Symbols()) {  // longest first
+      byFirstByte[static_cast<unsigned char>(symbol.front())].push_back(symbol);
+    }
+    return byFirstByte;
+  }();
+  return table;
+}
+
+Tokenizer::Tokenizer(std::string_view query) : text_(query), symbolsByFirstByte_(&Symbols()) {
+  if (text_.starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
+}
+
+Token Tokenizer::Next() {
+  Token token = Scan();
+  if (++count_ % kTokensPerCheck == 0) {
+    try {
+      CheckInterruption();
+    } catch (Interrupted& e) {
+      if (e.column == 0) e.column = token.column;
+      throw;
+    }
+  }
+  return token;
+}
+
+Token Tokenizer::Scan() {
+  while (pos_ < text_.size() && IsSpace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+  Token token;
+  token.column = pos_ + 1;
+  if (pos_ >= text_.size()) {
+    token.kind = TokenKind::End;
+    token.column = text_.size() + 1;
+    return token;
+  }
+  std::size_t const start = pos_;
+  unsigned char const c = static_cast<unsigned char>(text_[pos_]);
+  if (IsWordByte(c)) {
+    bool allDigits = true;
+    while (pos_ < text_.size() && IsWordByte(static_cast<unsigned char>(text_[pos_]))) {
+      allDigits = allDigits && IsDigit(static_cast<unsigned char>(text_[pos_]));
+      ++pos_;
+    }
+    token.text = text_.substr(start, pos_ - start);
+    token.kind = allDigits ? TokenKind::Integer : TokenKind::Word;
+    if (allDigits) {
+      std::uint64_t value = 0;
+      for (char d : token.text) {
+        std::uint64_t const digit = static_cast<std::uint64_t>(d - '0');
+        if (value > (kLargestMagnitude - digit) / 10) {
+          throw SyntaxError("integer out of range", token.column);
+        }
+        value = value * 10 + digit;
+      }
+      token.magnitude = value;
+    }
+    return token;
+  }
+  if (c == '"') {
+    token.kind = TokenKind::String;
+    pos_ = ReadString(text_, start, 0, nullptr);
+    token.text = text_.substr(start, pos_ - start);
+    return token;
+  }
+  // The longest symbol of the language that starts here.
+  std::string_view const rest = text_.substr(pos_);
+  for (std::string_view symbol : (*symbolsByFirstByte_)[c]) {
+    if (rest.starts_with(symbol)) {
+      token.kind = TokenKind::Symbol;
+      token.text = rest.substr(0, symbol.size());
+      pos_ += symbol.size();
+      return token;
+    }
+  }
+  throw SyntaxError("unexpected " + Printable(c), token.column);
+}
+
 std::vector<Token> Tokenize(std::string_view query) {
-  return Scanner(query).Run();
+  Tokenizer tokenizer(query);
+  std::vector<Token> tokens;
+  do {
+    tokens.push_back(tokenizer.Next());
+  } while (tokens.back().kind != TokenKind::End);
+  return tokens;
+}
+
+std::string StringBytes(Token const& string) {
+  std::string bytes;
+  bytes.reserve(string.text.size());
+  ReadString(string.text, 0, string.column - 1, &bytes);
+  return bytes;
 }
 
 }  // namespace evaluator

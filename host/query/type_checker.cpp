@@ -1,41 +1,51 @@
 #include "host/query/type_checker.h"
 
 #include <limits>
+#include <unordered_set>
 #include <vector>
 
 #include "host/catalog/names.h"
 #include "host/catalog/registry.h"
+#include "host/contract/interruption.h"
 #include "host/query/operators.h"
 
 namespace evaluator {
 
 namespace {
 
+// Steps of the checker (nodes visited, list items compared) between two
+// interruption checks.
+constexpr unsigned kStepsPerCheck = 1024;
+
+// A name or type name in quotes: at most an excerpt of it.
 std::string Quote(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted.append(1, '"').append(text).append(1, '"');
-  return quoted;
+  return Quoted(text);
 }
 
 std::string Quote(Name const& name) {
-  return Quote(name.text());
+  return Quoted(name.text());
 }
 
 class Checker {
  public:
-  Checker(Registry const& registry, TypeTable& types) : registry_(registry), types_(types) {}
+  Checker(Registry const& registry, TypeTable& types)
+      : registry_(registry),
+        types_(types),
+        integer_(types.Integer()),
+        string_(types.String()),
+        boolean_(types.Boolean()) {}
 
   void Visit(Node& n) {
+    Step(n.column);
     switch (n.kind) {
       case NodeKind::Integer:
       case NodeKind::NumberOf:
-        return Singular(n, types_.Integer());
+        return Singular(n, integer_);
       case NodeKind::String:
-        return Singular(n, types_.String());
+        return Singular(n, string_);
       case NodeKind::Boolean:
       case NodeKind::Exists:
-        return Singular(n, types_.Boolean());
+        return Singular(n, boolean_);
       case NodeKind::It:
         if (it_.empty()) throw TypeError("\"it\" is used outside \"whose\"", n.column);
         return Set(n, it_.back(), false);
@@ -65,6 +75,18 @@ class Checker {
   }
 
  private:
+  // Counts a step of work at `column`; every kStepsPerCheck steps, checks for
+  // interruption, which then carries that column.
+  void Step(std::size_t column) {
+    if (++steps_ % kStepsPerCheck != 0) return;
+    try {
+      CheckInterruption();
+    } catch (Interrupted& e) {
+      if (e.column == 0) e.column = column;
+      throw;
+    }
+  }
+
   void Set(Node& n, ValueType const* type, bool plural) {
     n.type = type;
     n.plural = plural;
@@ -76,7 +98,18 @@ class Checker {
     return t;
   }
 
+  // Whether `type` is a kind of `base`: the registry's answer, found without
+  // comparing names where the types alone tell (the same type; tuples of other
+  // widths or of items that are not kinds of the base's).
   bool IsA(ValueType const* type, ValueType const* base) const {
+    if (type == base) return true;
+    if (type->root == ValueType::Root::Tuple && base->root == ValueType::Root::Tuple) {
+      if (type->items.size() != base->items.size()) return false;
+      for (std::size_t i = 0; i < type->items.size(); ++i) {
+        if (!IsA(type->items[i], base->items[i])) return false;
+      }
+      return true;
+    }
     return registry_.IsA(type->name, base->name);
   }
 
@@ -93,11 +126,11 @@ class Checker {
       Visit(*c);
       RequireSingleBoolean(*c, word);
     }
-    Set(n, types_.Boolean(), false);
+    Set(n, boolean_, false);
   }
 
   void RequireSingleBoolean(Node const& operand, char const* word) {
-    if (!IsA(operand.type, types_.Boolean())) {
+    if (!IsA(operand.type, boolean_)) {
       throw TypeError(Quote(word) + " needs a boolean, not " + Quote(operand.type->name),
                       operand.column);
     }
@@ -129,12 +162,13 @@ class Checker {
   }
 
   void CheckPhrase(Node& n) {
-    if (n.parameter) Visit(*n.parameter);
-    if (n.object) Visit(*n.object);
-    Node const* parameter = n.parameter.get();
-    Node const* object = n.object.get();
+    Node* const parameter = n.parameter();
+    Node* const object = n.object();
+    if (parameter != nullptr) Visit(*parameter);
+    if (object != nullptr) Visit(*object);
+    Name const& name = n.name();
 
-    auto const candidates = registry_.FindProperties(n.name, Scope::Everything);
+    auto const candidates = registry_.FindProperties(name, Scope::Everything);
     auto distance = [&](Registration const& r) -> long {
       if (r.kind == Kind::AggregateProperty && r.objectType.empty()) return -1;
       if (r.parameterType.empty() != (parameter == nullptr)) return -1;
@@ -154,19 +188,19 @@ class Checker {
     };
     Registration const* r = Choose(candidates, distance);
     if (r == nullptr) {
-      if (candidates.empty() && (!registry_.FindCasts(n.name, Scope::Everything).empty() ||
-                                 registry_.IsKnownType(n.name))) {
-        throw TypeError(Quote(n.name) + " is a type or cast name, not a property", n.column);
+      if (candidates.empty() && (!registry_.FindCasts(name, Scope::Everything).empty() ||
+                                 registry_.IsKnownType(name))) {
+        throw TypeError(Quote(name) + " is a type or cast name, not a property", n.column);
       }
-      std::string message = "no property " + Quote(n.name);
+      std::string message = "no property " + Quote(name);
       if (parameter != nullptr) message += " with parameter " + Quote(parameter->type->name);
       if (object != nullptr) message += " of " + Quote(object->type->name);
       throw TypeError(message, n.column);
     }
-    if (!IsPropertyKind(r->kind)) throw TypeError("not a property: " + Quote(n.name), n.column);
+    if (!IsPropertyKind(r->kind)) throw TypeError("not a property: " + Quote(name), n.column);
 
     n.registration = r;
-    n.pluralForm = n.name != r->name;
+    n.pluralForm = name != r->name;
     ValueType const* result = TypeNamed(r->resultType, n);
     switch (r->kind) {
       case Kind::IteratedProperty:
@@ -183,13 +217,13 @@ class Checker {
       // The whole object sequence is an aggregate's single argument.
       bool const objectMayBePlural = n.shape == CallShape::Aggregate;
       if (object != nullptr && object->plural && !objectMayBePlural) {
-        std::string message = "the singular " + Quote(n.name) + " is applied to a plural " +
+        std::string message = "the singular " + Quote(name) + " is applied to a plural " +
                               Quote(object->type->name);
         if (!r->plural.empty()) message += "; use " + Quote(r->plural);
         throw TypeError(message, n.column);
       }
       if (parameter != nullptr && parameter->plural) {
-        throw TypeError("the singular " + Quote(n.name) + " has a plural parameter",
+        throw TypeError("the singular " + Quote(name) + " has a plural parameter",
                         parameter->column);
       }
     }
@@ -200,7 +234,8 @@ class Checker {
     Node& operand = *n.children[0];
     Visit(operand);
     Name const& source = operand.type->name;
-    auto const candidates = registry_.FindCasts(n.name, Scope::Everything);
+    Name const& name = n.name();
+    auto const candidates = registry_.FindCasts(name, Scope::Everything);
     Registration const* r = Choose(candidates, [&](Registration const& c) -> long {
       return registry_.Distance(source, c.objectType);
     });
@@ -211,11 +246,11 @@ class Checker {
     }
     // A value is already what its base types are: casting to one of them only
     // changes the type it is seen as.
-    if (registry_.IsKnownType(n.name) && registry_.IsA(source, n.name)) {
-      Set(n, TypeNamed(n.name, n), operand.plural);
+    if (registry_.IsKnownType(name) && registry_.IsA(source, name)) {
+      Set(n, TypeNamed(name, n), operand.plural);
       return;
     }
-    throw TypeError("no cast " + Quote(n.name) + " from " + Quote(source), n.column);
+    throw TypeError("no cast " + Quote(name) + " from " + Quote(source), n.column);
   }
 
   void CheckBinary(Node& n) {
@@ -239,7 +274,7 @@ class Checker {
                       n.column);
     }
     ValueType const* result = TypeNamed(r->resultType, n);
-    if (form.negate && !IsA(result, types_.Boolean())) {
+    if (form.negate && !IsA(result, boolean_)) {
       throw TypeError("the relation " + Quote(form.spelling) + " of " + Quote(left.type->name) +
                           " and " + Quote(right.type->name) + " is not boolean",
                       n.column);
@@ -247,7 +282,7 @@ class Checker {
     n.registration = r;
     n.swapOperands = form.swap;
     n.negate = form.negate;
-    Set(n, form.negate ? types_.Boolean() : result, left.plural || right.plural);
+    Set(n, form.negate ? boolean_ : result, left.plural || right.plural);
   }
 
   void CheckNegate(Node& n) {
@@ -326,17 +361,25 @@ class Checker {
 
   void CheckList(Node& n) {
     for (auto& c : n.children) Visit(*c);
-    // The list's type is the first item type that every item is a kind of.
-    for (auto const& candidate : n.children) {
+    // The list's type is the first item type that every item is a kind of: the first
+    // of the distinct item types that every distinct item type is a kind of.
+    std::vector<ValueType const*> distinct;
+    std::unordered_set<ValueType const*> seen;
+    for (auto const& c : n.children) {
+      if (!distinct.empty() && c->type == distinct.back()) continue;
+      if (seen.insert(c->type).second) distinct.push_back(c->type);
+    }
+    for (ValueType const* candidate : distinct) {
       bool all = true;
-      for (auto const& c : n.children) {
-        if (!IsA(c->type, candidate->type)) {
+      for (ValueType const* t : distinct) {
+        Step(n.column);
+        if (!IsA(t, candidate)) {
           all = false;
           break;
         }
       }
       if (all) {
-        Set(n, candidate->type, true);
+        Set(n, candidate, true);
         return;
       }
     }
@@ -353,7 +396,11 @@ class Checker {
 
   Registry const& registry_;
   TypeTable& types_;
+  ValueType const* const integer_;
+  ValueType const* const string_;
+  ValueType const* const boolean_;
   std::vector<ValueType const*> it_;
+  unsigned steps_ = 0;
 };
 
 }  // namespace

@@ -39,15 +39,15 @@ TEST_F(ParserTest, NamesWinOverKeywordsInTermPositionAndRelationsInOperatorPosit
   EXPECT_EQ(Parse("number of months")->kind, NodeKind::Phrase);
   NodePtr count = Parse("number of bits 3 of bit set \"1\"");
   ASSERT_EQ(count->kind, NodeKind::NumberOf);
-  EXPECT_EQ(count->children[0]->name, "bits");
+  EXPECT_EQ(count->children[0]->name(), "bits");
   EXPECT_EQ(Parse("exists flag")->kind, NodeKind::Phrase);
   EXPECT_EQ(Parse("exists 1")->kind, NodeKind::Exists);
 
   NodePtr n = Parse("contains contains contains");
   ASSERT_EQ(n->kind, NodeKind::Binary);
   EXPECT_EQ(n->op, BinaryOp::Contains);
-  EXPECT_EQ(n->children[0]->name, "contains");
-  EXPECT_EQ(n->children[1]->name, "contains");
+  EXPECT_EQ(n->children[0]->name(), "contains");
+  EXPECT_EQ(n->children[1]->name(), "contains");
   for (auto [query, op] : {std::pair{"1 does not start with 2", BinaryOp::NotStartsWith},
                            {"1 is not 2", BinaryOp::NotEqual},
                            {"1 is 2", BinaryOp::Equal},
