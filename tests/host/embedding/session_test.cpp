@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <new>
+#include <string>
 #include <thread>
 
 #include "framework/contract/evaluator.h"
@@ -72,6 +73,17 @@ TEST_F(SessionTest, TimeLimitsAndCancellationStopTheRunningQueryOnly) {
   }
   CancelRunningQuery();  // a request that no query acts on does not stop the next one
   EXPECT_FALSE(session.Evaluate("exists endless numbers").error);
+}
+
+TEST_F(SessionTest, TheTimeLimitCoversPreparingAndAStopThereHasTheColumnReached) {
+  std::string list = "number of (1";
+  for (int i = 0; i < 5000; ++i) list += "; 1";
+  list += ")";
+  Result r = Session(Options{0ns, false}).Evaluate(list);
+  ASSERT_TRUE(r.error);
+  EXPECT_EQ(r.error->category, Error::Category::Timeout);
+  EXPECT_GT(r.error->column, 0u);
+  EXPECT_LT(r.error->column, list.size());
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
-// How names and keywords are told apart, and where syntax errors point: the trees and
-// columns that a query's answer does not show. Longest names, precedence and nesting
-// are in grammar.q.
+// How names and keywords are told apart, where syntax errors point, and that a
+// deadline or a cancellation stops preparing: the trees and columns that a query's
+// answer does not show. Longest names, precedence and nesting are in grammar.q.
 #include "host/query/parser.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <optional>
+
+#include "host/contract/interruption.h"
+#include "host/query/type_checker.h"
 #include "host/query_engine_fixture.h"
 
 namespace evaluator {
@@ -85,6 +90,42 @@ TEST_F(ParserTest, SyntaxErrorsPointAtTheirColumn) {
     } catch (SyntaxError const& e) {
       EXPECT_EQ(e.column(), c.column) << c.query << ": " << e.what();
     }
+  }
+}
+
+TEST_F(ParserTest, APassedDeadlineOrACancellationStopsPreparingSoonAtTheColumnReached) {
+  std::string query = "1";
+  for (int i = 0; i < 20000; ++i) query += "; 1";
+  struct {
+    bool checking;  // stopped in the type checker, else in the parser
+    bool cancelled;
+  } const cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+  for (auto const& c : cases) {
+    SCOPED_TRACE(std::string(c.checking ? "checking" : "parsing") +
+                 (c.cancelled ? ", cancelled" : ", past the deadline"));
+    NodePtr tree = c.checking ? Parse(query) : NodePtr();
+    TypeTable types(engine_.registry());
+    std::optional<DeadlineScope> deadline;
+    if (c.cancelled) {
+      RequestCancellation();
+    } else {
+      deadline.emplace(std::chrono::steady_clock::now() - std::chrono::milliseconds(1));
+    }
+    try {
+      if (c.checking) {
+        CheckTypes(*tree, engine_.registry(), types);
+      } else {
+        Parse(query);
+      }
+      ADD_FAILURE() << "not stopped";
+    } catch (Interrupted const& e) {
+      EXPECT_EQ(dynamic_cast<Cancelled const*>(&e) != nullptr, c.cancelled);
+      // Stopped within the first tenth of the query, at one of its tokens.
+      EXPECT_GT(e.column, 0u);
+      EXPECT_LT(e.column, query.size() / 10);
+      EXPECT_NE(query[e.column - 1], ' ');
+    }
+    ClearCancellation();
   }
 }
 
