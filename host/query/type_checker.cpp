@@ -17,6 +17,12 @@ namespace {
 // interruption checks.
 constexpr unsigned kStepsPerCheck = 1024;
 
+// The bytes of tuple type names that checking a query may make: far more than any
+// query of flat tuples needs (a name is a few times its tuple's text), far less than
+// tuples nested 200 deep, each level wide, would make.
+constexpr std::size_t kTupleNamesAtLeast = std::size_t{1} << 20;
+constexpr std::size_t kTupleNamesPerQueryByte = 16;
+
 // A name or type name in quotes: at most an excerpt of it.
 std::string Quote(std::string_view text) {
   return Quoted(text);
@@ -28,12 +34,13 @@ std::string Quote(Name const& name) {
 
 class Checker {
  public:
-  Checker(Registry const& registry, TypeTable& types)
+  Checker(Registry const& registry, TypeTable& types, std::size_t querySize)
       : registry_(registry),
         types_(types),
         integer_(types.Integer()),
         string_(types.String()),
-        boolean_(types.Boolean()) {}
+        boolean_(types.Boolean()),
+        tupleNameBudget_(kTupleNamesAtLeast + kTupleNamesPerQueryByte * querySize) {}
 
   void Visit(Node& n) {
     Step(n.column);
@@ -351,10 +358,18 @@ class Checker {
   void CheckTuple(Node& n) {
     std::vector<std::string_view> names;
     bool plural = false;
+    std::size_t nameSize = 2 * n.children.size();  // the parentheses and the ", "s
     for (auto& c : n.children) {
       Visit(*c);
       names.push_back(c->type->name.text());
+      nameSize += names.back().size();
       plural = plural || c->plural;
+    }
+    // A tuple's type name holds its items' names, so tuples nested in tuples make
+    // names that add up to the depth times the query; they are bounded.
+    tupleNames_ += nameSize;
+    if (tupleNames_ > tupleNameBudget_) {
+      throw TypeError("the tuple types of the query are too large", n.column);
     }
     Set(n, TypeNamed(Name(TupleTypeName(names)), n), plural);
   }
@@ -401,12 +416,14 @@ class Checker {
   ValueType const* const boolean_;
   std::vector<ValueType const*> it_;
   unsigned steps_ = 0;
+  std::size_t const tupleNameBudget_;
+  std::size_t tupleNames_ = 0;  // bytes of the tuple type names made so far
 };
 
 }  // namespace
 
 void CheckTypes(Node& root, Registry const& registry, TypeTable& types) {
-  Checker(registry, types).Visit(root);
+  Checker(registry, types, root.source().size()).Visit(root);
 }
 
 }  // namespace evaluator
