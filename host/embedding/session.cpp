@@ -83,6 +83,7 @@ PreparedQuery Session::Prepare(std::string_view query) const {
   impl->text = std::string(query);
   impl->registry = &Registry::Global();
   impl->types = std::make_unique<TypeTable>(*impl->registry);
+  ClearCancellation();  // a request that came before this query
   try {
     impl->root = Parse(impl->text, *impl->registry);
     CheckTypes(*impl->root, *impl->registry, *impl->types);
@@ -162,7 +163,6 @@ Result Session::Evaluate(std::string_view query) {
   }
   PreparedQuery prepared;
   {
-    ClearCancellation();
     DeadlineScope scope(deadline);
     prepared = Prepare(query);
   }
