@@ -36,11 +36,15 @@ void Fold(std::string_view text, Put put) {
 }  // namespace
 
 Name::Name(std::string_view text) {
-  text_.reserve(text.size());
-  Fold(text, [this](char c) {
-    text_.push_back(c);
+  // The folded form is never longer than the text: written in place, then cut.
+  text_.resize(text.size());
+  char* const out = text_.data();
+  std::size_t length = 0;
+  Fold(text, [out, &length](char c) {
+    out[length++] = c;
     return true;
   });
+  text_.resize(length);
 }
 
 bool operator==(Name const& name, std::string_view text) noexcept {

@@ -137,12 +137,13 @@ class Parser {
     if (Peek(ahead).kind != TokenKind::Word) return 0;
     std::size_t const column = Peek(ahead).column;
     if (column == matchedColumn_) return matchedWords_;
-    std::string words;
+    std::string words;  // the run so far, once it is more than one word
     std::size_t best = 0;
     for (std::size_t i = 0; Peek(ahead + i).kind == TokenKind::Word; ++i) {
-      if (i > 0) words += ' ';
-      words += Peek(ahead + i).text;
-      Name const candidate(words);
+      std::string_view const word = Peek(ahead + i).text;
+      if (i == 1) words = Peek(ahead).text;
+      if (i > 0) words.append(1, ' ').append(word);
+      Name const candidate(i == 0 ? word : std::string_view(words));
       if (!registry_.IsNameOrNamePrefix(candidate)) break;
       if (registry_.IsName(candidate)) best = i + 1;
     }
@@ -158,6 +159,7 @@ class Parser {
     return n;
   }
   Name TakeName(std::size_t words) {
+    if (words == 1) return Name(Take().text);
     std::string name;
     for (std::size_t i = 0; i < words; ++i) {
       if (i > 0) name += ' ';
