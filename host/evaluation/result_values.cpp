@@ -79,12 +79,13 @@ Value Convert(ValueType const& type, void const* data, Registry const& registry)
       v.kind = Value::Kind::String;
       break;
     case ValueType::Root::Tuple: {
+      // One walk along the chain of nodes: a tuple may have many items.
       v.kind = Value::Kind::Tuple;
-      auto const* first = static_cast<TupleNode const*>(data);
-      for (std::size_t i = 0; i < type.items.size(); ++i) {
-        void const* item = TupleItem(i, first);
-        if (item == nullptr) break;
-        v.items.push_back(Convert(*type.items[i], item, registry));
+      v.items.reserve(type.items.size());
+      auto const* node = static_cast<TupleNode const*>(data);
+      for (std::size_t i = 0; i < type.items.size() && node != nullptr; ++i, node = node->next) {
+        CheckInterruption();
+        v.items.push_back(Convert(*type.items[i], node->item, registry));
         if (i > 0) v.text += ", ";
         v.text += v.items.back().text;
       }
