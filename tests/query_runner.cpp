@@ -59,19 +59,15 @@ bool ReadFile(std::string const& path, std::vector<Entry>& entries) {
       continue;
     }
     Entry& e = entries.back();
-    switch (marker) {
-      case '=':
-        e.values.push_back(Rest(line));
-        break;
-      case ':':
-        e.type = Rest(line);
-        break;
-      case '!':
-        e.errors.push_back(Rest(line));
-        break;
-      default:
-        std::cerr << path << ":" << number << ": unknown line: " << line << "\n";
-        ok = false;
+    if (marker == '=') {
+      e.values.push_back(Rest(line));
+    } else if (marker == ':') {
+      e.type = Rest(line);
+    } else if (marker == '!') {
+      e.errors.push_back(Rest(line));
+    } else {
+      std::cerr << path << ":" << number << ": unknown line: " << line << "\n";
+      ok = false;
     }
   }
   return ok;
@@ -115,20 +111,19 @@ int main(int argc, char** argv) {
   std::optional<std::filesystem::path> library =
       (OwnDirectory() / INSPECTORS_BIN_TO_LIB / "libinspectors.so").lexically_normal();
   std::vector<std::string> files;
+  bool usable = true;
   for (int i = 1; i < argc; ++i) {
     std::string const arg = argv[i];
     if (arg == "--no-library") {
       library.reset();
     } else if (arg == "--library" && i + 1 < argc) {
       library = argv[++i];
-    } else if (!arg.empty() && arg[0] == '-') {
-      std::cerr << "usage: query_runner [--library PATH | --no-library] FILE...\n";
-      return 2;
     } else {
+      usable = usable && !arg.starts_with('-');
       files.push_back(arg);
     }
   }
-  if (files.empty()) {
+  if (!usable || files.empty()) {
     std::cerr << "usage: query_runner [--library PATH | --no-library] FILE...\n";
     return 2;
   }

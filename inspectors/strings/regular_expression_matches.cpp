@@ -29,9 +29,8 @@ substring Part(regular_expression_match const& m, std::uint32_t index) {
 regular_expression_match regular_expression_match_iterator::Search(regular_expression const& r,
                                                                    inspector_string const& s,
                                                                    std::uint32_t from) {
-  char const* const base = MatchBase(s);
-  int const eflags = from > 0 ? REG_NOTBOL : 0;
-  if (!RegExec(*r.compiled, base, base + from, base + s.length, eflags, matches_)) {
+  matches_.assign(r.compiled->re_nsub + 1, regmatch_t{});
+  if (!FindMatch(r, s, from, s.length, matches_.size(), matches_.data(), pace_)) {
     throw NoSuchObject();
   }
   // The value gets its own copy of the offsets, in memory that lives as long as it.
@@ -47,6 +46,7 @@ regular_expression_match regular_expression_match_iterator::Search(regular_expre
 
 regular_expression_match regular_expression_match_iterator::First(regular_expression const& r, Of,
                                                                   inspector_string const& s) {
+  pace_ = SearchPace(r.cost);
   return Search(r, s, 0);
 }
 

@@ -28,7 +28,9 @@ struct regular_expression_match {
 
 // Every match, overlapping ones included: each search starts one byte after the
 // start of the previous match (with REG_NOTBOL, so "^" matches only the first
-// time). The matches of "a+" in "baaab" are aaa, aa and a.
+// time). The matches of "a+" in "baaab" are aaa, aa and a. Each search runs in
+// steps that can be interrupted, and a match whose parenthesized parts would take
+// too long to find is refused (RegularExpressionMatchFailed).
 class regular_expression_match_iterator {
  public:
   regular_expression_match First(regular_expression const& r, Of, inspector_string const& s);
@@ -41,6 +43,7 @@ class regular_expression_match_iterator {
                                   std::uint32_t from);
 
   std::vector<regmatch_t> matches_;
+  SearchPace pace_;  // what the searches of this iteration learned of the matcher
 };
 
 // Part n (from 1) of a match. n out of range, or a subexpression that took no part

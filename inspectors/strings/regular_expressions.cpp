@@ -27,15 +27,22 @@ CompiledPatternCache& CompiledPatterns() {
   return cache;
 }
 
+namespace {
+
+regular_expression Expression(CompiledPattern const& compiled) noexcept {
+  return regular_expression{&compiled.regex.Get(),
+                            static_cast<std::uint32_t>(compiled.regex.Cost())};
+}
+
+}  // namespace
+
 regular_expression regular_expression_iterator::First(inspector_string const& pattern, int cflags) {
   std::string const text(MatchBase(pattern), pattern.length);
   for (auto const& held : compiled_) {
-    if (held->cflags == cflags && held->pattern == text) {
-      return regular_expression{&held->regex.Get()};
-    }
+    if (held->cflags == cflags && held->pattern == text) return Expression(*held);
   }
   compiled_.push_back(CompiledPatterns().Get(text, cflags));
-  return regular_expression{&compiled_.back()->regex.Get()};
+  return Expression(*compiled_.back());
 }
 
 regular_expression regular_expression_iterator::FirstCaseSensitive(
@@ -56,26 +63,24 @@ char const* MatchBase(inspector_string const& s) noexcept {
   return s.bytes == nullptr ? "" : reinterpret_cast<char const*>(s.bytes);
 }
 
-namespace {
-
-// The leftmost-longest match in [from, end of s), offsets from the start of s.
-bool Search(regular_expression const& r, inspector_string const& s, regoff_t from,
-            regmatch_t& match) {
-  char const* const base = MatchBase(s);
+bool FindMatch(regular_expression const& r, inspector_string const& s, std::uint32_t from,
+               std::uint32_t lastStart, std::size_t nmatch, regmatch_t* pmatch, SearchPace& pace) {
+  SearchSpan const span{MatchBase(s), from, lastStart, s.length};
   int const eflags = from > 0 ? REG_NOTBOL : 0;
-  return RegExecWithRegStartEnd(*r.compiled, base, base + from, base + s.length, eflags, 1, &match);
+  return SearchInSteps(*r.compiled, span, eflags, nmatch, pmatch, pace,
+                       &Check_For_Inspector_Interruption);
 }
-
-}  // namespace
 
 boolean Contains(inspector_string const& s, regular_expression const& r) {
-  char const* const base = MatchBase(s);
-  return RegExecWithRegStartEnd(*r.compiled, base, base, base + s.length, 0, 0, nullptr);
+  SearchPace pace(r.cost);
+  return FindMatch(r, s, 0, s.length, 0, nullptr, pace);
 }
 
+// A match that starts at 0 is the leftmost one, so these try no other start.
 boolean operator==(inspector_string const& s, regular_expression const& r) {
+  SearchPace pace(r.cost);
   regmatch_t match;
-  return Search(r, s, 0, match) && match.rm_so == 0 &&
+  return FindMatch(r, s, 0, 0, 1, &match, pace) &&
          static_cast<std::uint32_t>(match.rm_eo) == s.length;
 }
 
@@ -84,21 +89,22 @@ boolean operator==(regular_expression const& r, inspector_string const& s) {
 }
 
 boolean StartsWith(inspector_string const& s, regular_expression const& r) {
-  regmatch_t match;
-  return Search(r, s, 0, match) && match.rm_so == 0;
+  SearchPace pace(r.cost);
+  return FindMatch(r, s, 0, 0, 0, nullptr, pace);
 }
 
 boolean EndsWith(inspector_string const& s, regular_expression const& r) {
   // A search from any offset up to the start of the match it finds finds that same
   // match, so after a match that ends early the next search starts one byte past
   // that match's start.
-  regoff_t from = 0;
+  SearchPace pace(r.cost);
+  std::uint32_t from = 0;
   while (true) {
     regmatch_t match;
-    if (!Search(r, s, from, match)) return false;
+    if (!FindMatch(r, s, from, s.length, 1, &match, pace)) return false;
     if (static_cast<std::uint32_t>(match.rm_eo) == s.length) return true;
     if (static_cast<std::uint32_t>(match.rm_so) >= s.length) return false;
-    from = match.rm_so + 1;
+    from = static_cast<std::uint32_t>(match.rm_so) + 1;
     Check_For_Inspector_Interruption();
   }
 }

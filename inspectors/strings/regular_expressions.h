@@ -4,6 +4,7 @@
 // NUL bytes in the searched string are ordinary bytes.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,9 +39,11 @@ class CompiledPatternCache {
 CompiledPatternCache& CompiledPatterns();
 
 // Refers to an expression compiled and owned by a regular_expression_iterator; the
-// evaluator keeps that state alive as long as the value.
+// evaluator keeps that state alive as long as the value. `cost` is the PatternCost
+// of its pattern, from which a search paces its first calls to the matcher.
 struct regular_expression {
   regex_t const* compiled = nullptr;
+  std::uint32_t cost = 0;
 
   static char const* TypeName() noexcept { return "regular expression"; }
 };
@@ -64,6 +67,12 @@ class regular_expression_iterator {
 // The text of a string as the matcher's base pointer: never null.
 char const* MatchBase(inspector_string const& s) noexcept;
 
+// The leftmost-longest match of r in s that starts at an offset in [from, lastStart]
+// (at most the length of s), found in steps with interruption checks between them
+// (SearchInSteps); offsets are from the start of s, and "^" matches only there.
+bool FindMatch(regular_expression const& r, inspector_string const& s, std::uint32_t from,
+               std::uint32_t lastStart, std::size_t nmatch, regmatch_t* pmatch, SearchPace& pace);
+
 boolean Contains(inspector_string const& s, regular_expression const& r);
 // The whole string matches.
 boolean operator==(inspector_string const& s, regular_expression const& r);
@@ -72,6 +81,8 @@ boolean operator==(regular_expression const& r, inspector_string const& s);
 boolean StartsWith(inspector_string const& s, regular_expression const& r);
 // A match ends at the end of the string. "^" anchors only at offset 0, so a
 // pattern that starts with it ends a string only by matching from its beginning.
+// Every relation searches in steps that can be interrupted; strings longer than
+// kLongestSearchedText are refused (RegularExpressionMatchFailed).
 boolean EndsWith(inspector_string const& s, regular_expression const& r);
 
 }  // namespace inspectors

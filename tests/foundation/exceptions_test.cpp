@@ -20,17 +20,6 @@ TEST(DebuggableException, WhatNamesTheThrownClassWithoutTheLibraryNamespace) {
   }
 }
 
-TEST(DebuggableException, FamiliesCatchTheirMembersOnly) {
-  EXPECT_THROW(throw MacintoshPlatform::InvalidParentURL(), FileIOError);
-  EXPECT_THROW(throw NoSuchTimeOfDay(), InvalidTime);
-  EXPECT_THROW(throw RegComp_Failed(), Regex_Failed);
-  EXPECT_THROW(throw SoftwareVolumeLockError(-46), FileAccessError);
-  EXPECT_THROW(throw NotAFileError(-1302), FileError);
-  EXPECT_THROW(throw MemoryFullError(-108), OSError);
-  EXPECT_THROW(
-      try { throw FileExists(); } catch (InvalidTime const&){}, FileIOError);
-}
-
 TEST(OSError, TheFirstErrorStaysUntilFixed) {
   OSError error;
   EXPECT_FALSE(error.IsError());

@@ -6,12 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -114,12 +111,10 @@ TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
     EXPECT_TRUE(Answers(terminal, "\"x\" & \"y\"", "xy"));
     EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
   }
-  std::ifstream history(home / ".inspect_history");
-  std::stringstream saved;
-  saved << history.rdbuf();
+  std::string const saved = inspect_test::ReadFile(home / ".inspect_history");
   // libedit stores lines with blanks encoded ("20\\040+\\04022").
-  EXPECT_NE(saved.str().find("22"), std::string::npos) << saved.str();
-  EXPECT_EQ(saved.str().find("comment"), std::string::npos) << saved.str();
+  EXPECT_NE(saved.find("22"), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("comment"), std::string::npos) << saved;
   {
     // The next session recalls the previous query with Ctrl-P.
     Terminal terminal(home);
@@ -132,8 +127,8 @@ TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
 // Ctrl-C never ends the session: at the prompt it drops the line being typed, during
 // a query it cancels the query, and either way the prompt comes back.
 TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "inspect_home_XXXXXX").string();
-  std::filesystem::path home = mkdtemp(pattern.data());
+  inspect_test::TempDir const dir;
+  std::filesystem::path const& home = dir.path();
   // A history file that is not a regular file is left alone, with a warning.
   ASSERT_EQ(mkfifo((home / ".inspect_history").c_str(), 0600), 0);
   Terminal terminal(home);
@@ -144,9 +139,7 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   ASSERT_TRUE(terminal.WaitFor("1 + ")) << terminal.output();
   terminal.Type("\x03");
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-  terminal.Type("40 + 2\r");  // "1 + " is gone: this is a query of its own
-  ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
-  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  ASSERT_TRUE(Answers(terminal, "40 + 2", "42"));  // "1 + " is gone: a query of its own
 
   std::string hundred = "(0";
   for (int i = 1; i < 100; ++i) hundred += ";" + std::to_string(i);
@@ -160,11 +153,8 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
   terminal.Type("\x03");  // a second Ctrl-C, at the prompt
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
-  terminal.Type("6 * 7\r");
-  ASSERT_TRUE(terminal.WaitFor("42")) << terminal.output();
-  ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+  ASSERT_TRUE(Answers(terminal, "6 * 7", "42"));
   EXPECT_EQ(terminal.Finish(), 1) << terminal.output();  // the cancelled query failed
-  std::filesystem::remove_all(home);
 }
 
 }  // namespace

@@ -11,31 +11,13 @@
 #include <stdexcept>
 
 namespace inspect_test {
-namespace {
-
-// A file in the temporary directory, removed at the end.
-struct TempFile {
-  std::string path = "/tmp/inspect_process_XXXXXX";
-  TempFile() {
-    int const fd = mkstemp(path.data());
-    if (fd < 0) throw std::runtime_error("cannot make a temporary file");
-    close(fd);
-  }
-  ~TempFile() { unlink(path.c_str()); }
-  std::string Read() const {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-};
-
-}  // namespace
 
 Outcome RunProcess(std::string const& program, Launch const& launch) {
   // Standard input, output and error are files, so that no pipe can fill up.
-  TempFile in, out, err;
-  std::ofstream(in.path, std::ios::binary) << launch.input;
+  TempDir const dir;
+  std::string const in = dir.Write("in", launch.input);
+  std::string const out = dir.Write("out", "");
+  std::string const err = dir.Write("err", "");
   std::vector<std::string> arguments{program};
   arguments.insert(arguments.end(), launch.arguments.begin(), launch.arguments.end());
   std::vector<char*> argv;
@@ -52,9 +34,9 @@ Outcome RunProcess(std::string const& program, Launch const& launch) {
         unsetenv(name.c_str());
       }
     }
-    std::string const& output = launch.output.empty() ? out.path : launch.output;
-    int const streams[] = {open(in.path.c_str(), O_RDONLY), open(output.c_str(), O_WRONLY),
-                           open(err.path.c_str(), O_WRONLY)};
+    std::string const& output = launch.output.empty() ? out : launch.output;
+    int const streams[] = {open(in.c_str(), O_RDONLY), open(output.c_str(), O_WRONLY),
+                           open(err.c_str(), O_WRONLY)};
     for (int i = 0; i < 3; ++i) dup2(streams[i], i);
     execv(program.c_str(), argv.data());
     _exit(127);
@@ -65,9 +47,16 @@ Outcome RunProcess(std::string const& program, Launch const& launch) {
   Outcome outcome;
   if (WIFEXITED(status)) outcome.status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);
-  outcome.out = out.Read();
-  outcome.err = err.Read();
+  outcome.out = ReadFile(out);
+  outcome.err = ReadFile(err);
   return outcome;
+}
+
+std::string ReadFile(std::filesystem::path const& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 std::vector<std::string> Lines(std::string const& text) {

@@ -29,6 +29,7 @@ struct Launch {
 Outcome RunProcess(std::string const& program, Launch const& launch);
 
 std::vector<std::string> Lines(std::string const& text);
+std::string ReadFile(std::filesystem::path const& path);
 
 // A scratch directory, removed afterwards.
 class TempDir {

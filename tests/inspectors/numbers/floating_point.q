@@ -31,16 +31,7 @@
 # Text that is not a number has no value.
 > floating point "abc"
 ! no such object
-> exists floating point "1.2.3"
-= false
-> exists floating point "1e"
-= false
-> exists floating point "-nan"
-= false
-> exists floating point "1n"
-= false
-> exists floating point "infinite"
-= false
+> floating points ("1.2.3"; "1e"; "-nan"; "1n"; "infinite")
 > exists ("" as floating point)
 = false
 > floating point " +INFINITY "
@@ -222,6 +213,10 @@
 = 1.5, 3
 > minimum of (floating point "1"; floating point "1.000")
 = 1
+> maximum of (floating point "1.000"; floating point "1")
+= 1.000
+> exists maximum of floating points ("x")
+= false
 
 # Conversions to integer: floor, ceiling, and rounding half to even.
 > floating point "2.5" as integer
@@ -340,54 +335,9 @@
 = true
 
 # Anything else is not a number either.
-> exists floating point " "
-= false
-> exists floating point "+"
-= false
-> exists floating point "-"
-= false
-> exists floating point "."
-= false
-> exists floating point " . "
-= false
-> exists floating point "e5"
-= false
-> exists floating point "1e+"
-= false
-> exists floating point "1e -"
-= false
-> exists floating point "1,000"
-= false
-> exists floating point "0x10"
-= false
-> exists floating point "1\t2"
-= false
-> exists floating point "1\n"
-= false
-> exists floating point "--1"
-= false
-> exists floating point "+-1"
-= false
-> exists floating point "1-"
-= false
-> exists floating point "1e--5"
-= false
-> exists floating point "1e5e5"
-= false
-> exists floating point "1e5.0"
-= false
-> exists floating point "+nan"
-= false
-> exists floating point "nan1"
-= false
-> exists floating point "in f"
-= false
-> exists floating point "\xff"
-= false
-> exists floating point "1\xe2\x80\x89000"
-= false
-> exists floating point "1\x002"
-= false
+> floating points (" "; "+"; "-"; "."; " . "; "e5"; "1e+"; "1e -"; "1,000"; "0x10"; "1\t2"; "1\n")
+> floating points ("--1"; "+-1"; "1-"; "1e--5"; "1e5e5"; "1e5.0"; "+nan"; "nan1"; "in f")
+> floating points ("\xff"; "1\xe2\x80\x89000"; "1\x002")
 > floating point " - inf"
 = -infinity
 > significance threshold of floating point "nan"

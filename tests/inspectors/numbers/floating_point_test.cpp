@@ -21,12 +21,8 @@ floating_point Value(long double v, long double t, std::uint32_t flags = 0) {
   return floating_point{v, t, flags};
 }
 
+// Quotients and products of every flag are in floating_point.q.
 TEST(FloatingPointFlags, EachStepRecordsExactlyWhatItRaised) {
-  EXPECT_EQ(FlaggedQuotient(1, 3).flags, kInexact);
-  EXPECT_EQ(FlaggedQuotient(1, 4).flags, kNone);
-  EXPECT_EQ(FlaggedQuotient(1, 0).flags, kFloatingPointDivideByZero);
-  EXPECT_EQ(FlaggedQuotient(0, 0).flags, kFloatingPointInvalid);
-  EXPECT_EQ(FlaggedProduct(LDBL_MAX, 2).flags, kOverflow);
   EXPECT_EQ(FlaggedSum(LDBL_MAX, LDBL_MAX).flags, kOverflow);
   EXPECT_EQ(FlaggedDifference(-LDBL_MAX, LDBL_MAX).flags, kOverflow);
   EXPECT_EQ(FlaggedQuotient(LDBL_MIN, 3).flags, kUnderflow);
@@ -47,6 +43,8 @@ TEST(FloatingPointFlags, FlagsRaisedBeforeAStepAreNotItsFlags) {
   std::feclearexcept(FE_ALL_EXCEPT);
 }
 
+// Exact thresholds, where the printed place would hide a missing term; the integer
+// operands of the other forms are in floating_point.q.
 TEST(FloatingPointArithmetic, ThresholdsCombineAsAbsoluteUncertainties) {
   EXPECT_EQ((Value(5, 3) + Value(1, 4)).threshold, 5);
   EXPECT_EQ((Value(5, 3) - Value(1, 4)).threshold, 5);
@@ -54,18 +52,8 @@ TEST(FloatingPointArithmetic, ThresholdsCombineAsAbsoluteUncertainties) {
   EXPECT_NEAR(static_cast<double>((Value(2, 1) * Value(4, 3)).threshold), std::sqrt(61.0), 1e-15);
   EXPECT_NEAR(static_cast<double>((Value(2, 1) / Value(4, 3)).threshold), std::sqrt(61.0) / 16,
               1e-15);
-  EXPECT_EQ((integer(3) + Value(1, 0.25L)).threshold, 0.25L);
-  EXPECT_EQ((Value(1, 0.25L) - integer(3)).threshold, 0.25L);
   EXPECT_EQ((integer(-4) * Value(1, 0.25L)).threshold, 1);
-  EXPECT_EQ((Value(1, 0.25L) * integer(-4)).threshold, 1);
-  EXPECT_EQ((Value(1, 0.25L) / integer(-4)).threshold, 0.0625L);
   EXPECT_EQ((integer(-4) / Value(2, 0.25L)).threshold, 0.25L);
-  EXPECT_EQ((integer(-4) / Value(2, 0.25L)).value, -2);
-  EXPECT_EQ((-Value(2, 0.25L)).threshold, 0.25L);
-  // The zero of a sum barely changes what is added to it.
-  floating_point const sum = floating_point{} + Value(2, 0.01L);
-  EXPECT_EQ(floating_point{}.threshold, LDBL_MIN);
-  EXPECT_EQ(sum.threshold, 0.01L);
 }
 
 }  // namespace

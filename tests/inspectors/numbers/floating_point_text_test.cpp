@@ -55,49 +55,19 @@ TEST(FloatingPointText, LastSignificantPlaceCountsFivePercentBelowAPowerAsThatPo
   EXPECT_EQ(LastSignificantDigit(0.0L, kInfinity), 4932);
 }
 
-TEST(FloatingPointText, DigitsOfThePlacesAskedForAndTheRemainder) {
-  BufferOfSize<8> text;
-  EXPECT_EQ(PutDigits(text.GetBuffer(), 12345.0L, 4, 2), 45.0L);
-  EXPECT_EQ(text.Used().AsStringView(), "123");
-  BufferOfSize<2> small;
-  EXPECT_THROW(PutDigits(small.GetBuffer(), 12345.0L, 4, 0), DataOverflow);
-}
-
-TEST(FloatingPointText, StandardNotationRoundsHalfToEvenAtTheLastSignificantPlace) {
-  EXPECT_EQ(Standard(3.14159L, 0.01L), "3.14");
-  EXPECT_EQ(Standard(0.0314L, 0.001L), "0.031");
-  EXPECT_EQ(Standard(12345, 100), "12300");
-  EXPECT_EQ(Standard(2.5L, 1), "2");
-  EXPECT_EQ(Standard(3.5L, 1), "4");
-  EXPECT_EQ(Standard(0.125L, 0.01L), "0.12");
-  EXPECT_EQ(Standard(0.375L, 0.01L), "0.38");
-  EXPECT_EQ(Standard(9.96L, 0.1L), "10.0");
-  EXPECT_EQ(Standard(7, 10), "10");
-  EXPECT_EQ(Standard(-0.001L, 0.1L), "-0.0");
-  EXPECT_EQ(Standard(-0.0L, 1), "-0");
-  EXPECT_EQ(Standard(0, 1000), "0");
+// Rounding half to even, the carry into a new place and the 74-character limits are
+// in floating_point.q; these are the values no text reads as.
+TEST(FloatingPointText, StandardNotationOfValuesNoTextGives) {
   EXPECT_EQ(Standard(1.0L / 3, 0), "0.33333333333333333334");
-}
-
-TEST(FloatingPointText, StandardNotationStopsAtSeventyFourCharacters) {
-  EXPECT_EQ(Standard(Ten(72), Ten(60)), "1" + std::string(72, '0'));
-  EXPECT_EQ(Standard(-Ten(71), Ten(60)), "-1" + std::string(71, '0'));
   // Just below a power of ten, whose logarithm rounds up to it: no leading zero.
   EXPECT_EQ(Standard(std::nextafter(1000.0L, 0.0L), 0).substr(0, 10), "999.999999");
   EXPECT_EQ(Standard(std::nextafter(Ten(20), 0.0L), 0), "99999999999999999992");
-  EXPECT_THROW(Standard(Ten(73), 1), TooLargeForStandardNotation);
-  EXPECT_THROW(Standard(-Ten(72), 1), TooLargeForStandardNotation);
-  EXPECT_EQ(Standard(Ten(-80), Ten(-72)), "0." + std::string(72, '0'));
-  EXPECT_THROW(Standard(-Ten(-80), Ten(-72)), DataOverflow);
   // Far below its own last place: refused before the value is scaled to infinity.
   EXPECT_THROW(Standard(Ten(-4940), 0), DataOverflow);
-  EXPECT_EQ(Standard(kInfinity, 1), "+infinity");
-  EXPECT_EQ(Standard(-kInfinity, 1), "-infinity");
   EXPECT_EQ(Standard(kNaN, 1), "NaN");
 }
 
 TEST(FloatingPointText, ScientificNotationWritesTheMantissaAndThePower) {
-  EXPECT_EQ(Scientific(12345, 1), "1.2345e+4");
   EXPECT_EQ(Scientific(0.5L, 0.1L), "5e-1");
   EXPECT_EQ(Scientific(5, 1), "5");
   EXPECT_EQ(Scientific(0, 0.01L), "0e-2");
@@ -106,7 +76,6 @@ TEST(FloatingPointText, ScientificNotationWritesTheMantissaAndThePower) {
   EXPECT_EQ(Scientific(9.96L, 0.1L), "1.00e+1");
   EXPECT_EQ(Scientific(-9.96e-30L, 1e-31L), "-1.00e-29");
   EXPECT_EQ(Scientific(LDBL_MAX, LDBL_MAX / 100), "1.19e+4932");
-  EXPECT_EQ(Scientific(kNaN, 1), "NaN");
   // Thresholds of 0 and of infinity, and subnormal powers of ten.
   EXPECT_EQ(Scientific(0, 0), "0e-4951");
   EXPECT_EQ(Scientific(300, kInfinity), "0e+4932");
@@ -115,16 +84,11 @@ TEST(FloatingPointText, ScientificNotationWritesTheMantissaAndThePower) {
 }
 
 TEST(FloatingPointText, GeneralFormChoosesTheNotationThatKeepsThePlace) {
-  EXPECT_EQ(General(3.14159L, 0.01L), "3.14");
   EXPECT_EQ(General(Ten(80), Ten(79)), "1.0e+80");
-  EXPECT_EQ(General(Ten(80), Ten(80)), "1e+80");
-  EXPECT_EQ(General(Ten(-80), Ten(-81)), "1.0e-80");
-  EXPECT_EQ(General(-5 * Ten(72), Ten(72)), "-5e+72");
   EXPECT_EQ(General(-Ten(-80), Ten(-72)), "-0e-72");
   EXPECT_EQ(General(3, 100), "0e+2");
   EXPECT_EQ(General(3, 1000.0L * 0.96L), "0e+3");
   EXPECT_EQ(General(0.3L, 1), "0");
-  EXPECT_EQ(General(-kInfinity, 0), "-infinity");
 }
 
 // A threshold far above the value, up to the largest long double and infinity: the text states the
@@ -178,12 +142,10 @@ TEST(FloatingPointText, ReadingBeyondTheRangeSetsTheFlags) {
   EXPECT_EQ(subnormal.flags, kFloatingPointUnderflow | kFloatingPointInexact);
   EXPECT_EQ(Read("0e-5000").flags, 0u);
   EXPECT_EQ(Read("1e4932").flags, 0u);
-  // An exponent far too long to be a long double still gives an answer.
+  // An exponent far too long to be a long double still gives an answer; long text
+  // that is no number is refused.
   EXPECT_EQ(Read("1e" + std::string(6000, '9')).value, kInfinity);
   EXPECT_EQ(Read("1e-" + std::string(6000, '9')).value, 0);
-}
-
-TEST(FloatingPointText, LongTextThatIsNotANumber) {
   EXPECT_THROW(Read(std::string(100000, '1') + "x"), NotAFloatingPoint);
 }
 

@@ -34,28 +34,18 @@
 > hexadecimal integers ("1"; "x"; "10")
 = 1
 = 16
+# Every digit, in either case.
+> hexadecimal integer "0123456789ABCDEF"
+= 81985529216486895
+> hexadecimal string "abcdef0123456789" as hexadecimal
+= abcdef0123456789
 
-# No value for empty, prefixed, blank, signed, non-hexadecimal or too long text.
+# No value for empty, prefixed, blank, signed, non-hexadecimal (the bytes next to the
+# digit ranges among them) or too long text.
 > hexadecimal integer ""
 ! no such object
-> exists hexadecimal integer "0x1f"
-= false
-> exists hexadecimal integer " ff"
-= false
-> exists hexadecimal integer "ff "
-= false
-> exists hexadecimal integer "-1"
-= false
-> exists hexadecimal integer "g"
-= false
-> exists hexadecimal integer "f\x00"
-= false
-> exists hexadecimal integer "\xff"
-= false
-> exists hexadecimal integer "10000000000000000"
-= false
-> exists hexadecimal integer "ffffffffffffffff0"
-= false
+> hexadecimal integers ("0x1f"; " ff"; "ff "; "-1"; "/"; ":"; "@"; "G"; "`"; "g"; "f\x00"; "\xff")
+> hexadecimal integers ("10000000000000000"; "ffffffffffffffff0")
 
 # Strings: two digits a byte, high nibble first.
 > "AB" as hexadecimal
@@ -75,13 +65,6 @@
 = 00ff7f80
 > hexadecimal string ("any \x01 bytes\xfe" as hexadecimal) = "any \x01 bytes\xfe"
 = true
-> exists hexadecimal string "414"
-= false
-> exists hexadecimal string "4G"
-= false
-> exists hexadecimal string "G4"
-= false
-> exists hexadecimal string "41 2"
-= false
+> hexadecimal strings ("414"; "4G"; "G4"; "41 2")
 > number of hexadecimal strings ("41"; "4"; ""; "zz")
 = 2

@@ -11,6 +11,9 @@
 = 1
 > numeric value of "version\x00 42"
 = 42
+# The bytes on either side of the digits in ASCII, and the high ones, are no digits.
+> numeric value of "/:\x7f\x80\xff5:"
+= 5
 > numeric values of ("a1"; "b"; "c22"; "")
 = 1
 = 22
@@ -26,11 +29,5 @@
 = 9223372036854775807
 > numeric value of "0000000000000000000000009223372036854775807"
 = 9223372036854775807
-> exists numeric value of "9223372036854775808"
-= false
-> exists numeric value of "18446744073709551615"
-= false
-> exists numeric value of "25000000000000000000"
-= false
-> exists numeric value of "100000000000000000000000000000000000000000000000000"
-= false
+> numeric values of ("9223372036854775808"; "18446744073709551615"; "25000000000000000000")
+> numeric values of ("100000000000000000000000000000000000000000000000000")

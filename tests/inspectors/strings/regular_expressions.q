@@ -97,6 +97,27 @@
 = false
 > "aaa" = regex "a{1,}"
 = true
+# Back references take time exponential in the text to match: refused.
+> regex "(a)\\1"
+! InvalidRegularExpression
+! back references are not supported
+> "aa" contains regex "(a)(b)?\\2"
+! back references are not supported
+# A backslash and a digit in brackets are two characters, and an escaped
+# backslash before a digit is no reference.
+> "1\\1" = regex "[\\1]+"
+= true
+> "\\1" = regex "\\\\1"
+= true
+
+# Equality and "starts with" try the first position only; the leftmost match
+# starts there or they are false.
+> "ba" = regex "a|ba"
+= true
+> "aab" starts with regex "b|a*"
+= true
+> "bab" starts with regex "a"
+= false
 
 # One expression per pattern; the plural makes several.
 > number of regexes ("a"; "b")

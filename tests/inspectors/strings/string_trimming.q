@@ -15,6 +15,8 @@
 =
 > " \t\n " as trimmed string
 =
+> "\x0d\x0dx\x0d" as trimmed string
+= x
 > "" as trimmed string
 =
 # Vertical tab and form feed are not whitespace; neither is NUL.

@@ -74,6 +74,11 @@
 = 3
 > start of first "" of ""
 = 0
+# The empty text of a hexadecimal cast has no bytes at all.
+> start of last "" of ("" as hexadecimal)
+= 0
+> exists first "a" of ("" as hexadecimal)
+= false
 
 # Every occurrence; they may overlap.
 > starts of substrings "aba" of "ababa"
