@@ -182,6 +182,13 @@ EVALUATOR_API void Register_Iterated_Property(void* block, std::size_t blockSize
                                               StateDestroyCallback destroy, PropertyGetter first,
                                               PropertyGetter next, void const* context,
                                               FingerprintFunction fingerprint);
+// An aggregate's getters receive the state and, in the element phase, one element
+// of the object sequence at a time. An element, and every byte it refers to, lives
+// only for the calls that receive it: an aggregator that keeps anything of an
+// element (a string's bytes, a copy of a value that points elsewhere) copies it
+// into its state, so that an aggregate holds its state and not the elements it has
+// read. Memory from Allocate_Inspector_Memory during a call that yields no value
+// lives with the state; a value an aggregate yields may refer to its state.
 EVALUATOR_API void Register_Aggregate_Property(
     void* block, std::size_t blockSize, char const* name, char const* plural,
     char const* parameterType, char const* objectType, char const* resultType,
@@ -205,6 +212,10 @@ EVALUATOR_API void Unregister_Cache(void* block);
 
 // Memory for text and other data that a result refers to. It lives at least as
 // long as the result value made by the current call; the library never frees it.
+// A call that yields no value (an iteration's or aggregate's call that returns
+// false) gives the memory to the state instead, which keeps it until the state is
+// destroyed. Memory allocated while a query runs never outlives it: what the library
+// keeps across queries is its own. Throws std::bad_alloc when there is none.
 EVALUATOR_API void* Allocate_Inspector_Memory(std::size_t size);
 
 // The evaluator's tuple link: one item and the next node (null after the last).
@@ -268,11 +279,14 @@ class EVALUATOR_API InspectorFipsContext : public virtual InspectorContext {
 EVALUATOR_API InspectorContext* Get_Generic_Inspector_Context();
 
 // Called inside long loops. Returns normally unless the evaluator wants the loop
-// stopped, in which case it throws.
+// stopped, in which case it throws. It applies to the query running on the calling
+// thread: the evaluator calls inspectors on one thread at a time, and a thread the
+// library starts itself is never stopped.
 EVALUATOR_API void Check_For_Inspector_Interruption();
 
-// One diagnostic line, shown on standard error when the host runs with diagnostics
-// on. The line is emitted when the message is destroyed.
+// One diagnostic line, shown on standard error when the query running on the calling
+// thread has diagnostics on. The line is emitted when the message is destroyed;
+// without memory for its text, the text is cut short.
 class EVALUATOR_API DebugMessage {
  public:
   DebugMessage();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <exception>
 #include <functional>
+#include <limits>
 #include <map>
 #include <new>
 #include <string>
@@ -13,6 +14,10 @@
 #include "host/catalog/registry.h"
 
 namespace evaluator {
+
+char const* DataOverflow::what() const noexcept {
+  return "DataOverflow";
+}
 
 namespace {
 
@@ -29,10 +34,20 @@ bool Bool(void const* p) {
   return static_cast<boolean const*>(p)->value != 0;
 }
 
+constexpr std::size_t kLongestString = std::numeric_limits<std::uint32_t>::max();
+
+// A string of `length` bytes in evaluator memory, for the caller to fill; a length
+// that an inspector_string cannot hold fails.
+unsigned char* NewString(void* result, std::size_t length) {
+  if (length > kLongestString) throw DataOverflow();
+  auto* bytes = static_cast<unsigned char*>(Allocate_Inspector_Memory(length));
+  new (result) inspector_string{bytes, static_cast<std::uint32_t>(length)};
+  return bytes;
+}
+
 void PutString(void* result, std::string_view text) {
-  auto* bytes = static_cast<unsigned char*>(Allocate_Inspector_Memory(text.size()));
+  unsigned char* bytes = NewString(result, text.size());
   if (!text.empty()) std::memcpy(bytes, text.data(), text.size());
-  new (result) inspector_string{bytes, static_cast<std::uint32_t>(text.size())};
 }
 
 std::string_view View(inspector_string const& s) {
@@ -71,9 +86,11 @@ boolean EndsWith(inspector_string const& text, inspector_string const& suffix) {
   return View(text).ends_with(View(suffix));
 }
 void StringConcatenate(void* r, void const* a, void const* b, void const*) {
-  std::string text(View(Str(a)));
-  text += View(Str(b));
-  PutString(r, text);
+  inspector_string const& left = Str(a);
+  inspector_string const& right = Str(b);
+  unsigned char* bytes = NewString(r, std::size_t{left.length} + right.length);
+  if (left.length != 0) std::memcpy(bytes, left.bytes, left.length);
+  if (right.length != 0) std::memcpy(bytes + left.length, right.bytes, right.length);
 }
 void BooleanEqual(void* r, void const* a, void const* b, void const*) {
   new (r) boolean(Bool(a) == Bool(b));
@@ -143,12 +160,10 @@ struct Extremes {
 struct IntegerLess {
   bool operator()(integer const& a, integer const& b) const { return a.get() < b.get(); }
 };
-struct StringLess {
-  bool operator()(inspector_string const& a, inspector_string const& b) const {
-    return Compare(a, b) < 0;
-  }
-};
 
+// An element lives only for the call that receives it: the state keeps copies. Only
+// strict comparisons are made, so among equal elements the first one seen stays
+// (and a run of equal strings is copied once).
 template <class T, class Less>
 bool FeedExtremes(void*, void const*, void const* element, void* state, void const*) {
   auto& s = State<Extremes<T>>(state);
@@ -163,6 +178,27 @@ bool YieldExtreme(void* r, void const*, void const*, void* state, void const*) {
   auto& s = State<Extremes<T>>(state);
   if (!s.seen) return false;
   new (r) T(s.*Extreme);
+  return true;
+}
+
+// Strings are kept as bytes of the state's own; the results point into them.
+using StringExtremes = Extremes<std::string>;
+
+bool FeedStringExtremes(void*, void const*, void const* element, void* state, void const*) {
+  auto& s = State<StringExtremes>(state);
+  std::string_view const v = View(Str(element));
+  if (!s.seen || v < std::string_view(s.minimum)) s.minimum.assign(v);
+  if (!s.seen || std::string_view(s.maximum) < v) s.maximum.assign(v);
+  s.seen = true;
+  return false;
+}
+template <std::string StringExtremes::*Extreme>
+bool YieldStringExtreme(void* r, void const*, void const*, void* state, void const*) {
+  auto& s = State<StringExtremes>(state);
+  if (!s.seen) return false;
+  std::string const& text = s.*Extreme;
+  new (r) inspector_string{reinterpret_cast<unsigned char const*>(text.data()),
+                           static_cast<std::uint32_t>(text.size())};
   return true;
 }
 // A tuple of two nodes that point at the minimum and the maximum inside the state.
@@ -274,9 +310,7 @@ std::string_view IntegerExtremaType() {
 
 std::vector<AggregateEntry> const& Aggregates() {
   using IntegerExtremes = Extremes<integer>;
-  using StringExtremes = Extremes<inspector_string>;
   auto const feedIntegers = FeedExtremes<integer, IntegerLess>;
-  auto const feedStrings = FeedExtremes<inspector_string, StringLess>;
   static std::vector<AggregateEntry> const table = {
       Aggregate<IntegerExtremes>("minimum", "minima", kI, kI, feedIntegers,
                                  YieldExtreme<integer, &IntegerExtremes::minimum>),
@@ -286,10 +320,10 @@ std::vector<AggregateEntry> const& Aggregates() {
                                  YieldIntegerExtrema),
       Aggregate<UniqueIntegers>("unique value", "unique values", kI, kIntegerWithMultiplicityType,
                                 FeedUniqueIntegers, FirstUniqueInteger, NextUniqueInteger),
-      Aggregate<StringExtremes>("minimum", "minima", kS, kS, feedStrings,
-                                YieldExtreme<inspector_string, &StringExtremes::minimum>),
-      Aggregate<StringExtremes>("maximum", "maxima", kS, kS, feedStrings,
-                                YieldExtreme<inspector_string, &StringExtremes::maximum>),
+      Aggregate<StringExtremes>("minimum", "minima", kS, kS, FeedStringExtremes,
+                                YieldStringExtreme<&StringExtremes::minimum>),
+      Aggregate<StringExtremes>("maximum", "maxima", kS, kS, FeedStringExtremes,
+                                YieldStringExtreme<&StringExtremes::maximum>),
   };
   return table;
 }

@@ -6,9 +6,18 @@
 // registration takes precedence.
 #pragma once
 
+#include <exception>
+
 namespace evaluator {
 
 class Registry;
+
+// A string operation whose result would be longer than an inspector_string can hold
+// (2^32 - 1 bytes).
+class DataOverflow : public std::exception {
+ public:
+  char const* what() const noexcept override;
+};
 
 // Adds every operation, in a fixed order, as records of Origin::Evaluator.
 void AddEvaluatorOperations(Registry& registry);

@@ -67,6 +67,7 @@ char const* KindName(Kind kind) noexcept {
 
 struct Registry::Index {
   std::uint64_t nextSequence = 1;
+  std::uint64_t withdrawals = 0;
   // Records by sequence number: iteration gives registration order, and the nodes
   // stay put so that the pointers handed out remain valid until removal.
   std::map<std::uint64_t, Registration> records;
@@ -195,6 +196,7 @@ bool Registry::Remove(void const* block, std::initializer_list<Kind> kinds) {
   index_->Unlink(&record->second);
   index_->byBlock.erase(found);
   index_->records.erase(record);
+  ++index_->withdrawals;
   return true;
 }
 
@@ -215,6 +217,10 @@ std::size_t Registry::Size() const noexcept {
 
 std::uint64_t Registry::NextSequence() const noexcept {
   return index_->nextSequence;
+}
+
+std::uint64_t Registry::Withdrawals() const noexcept {
+  return index_->withdrawals;
 }
 
 Registration const* Registry::FindBlock(void const* block) const {

@@ -122,6 +122,10 @@ class Registry {
   // The sequence number that the next Add will assign: records added between two
   // readings have sequence numbers in [first reading, second reading).
   std::uint64_t NextSequence() const noexcept;
+  // How many records were removed so far. A pointer to a record stays valid while
+  // the count stays the same: what was resolved against the registry can tell that
+  // it may refer to a withdrawn registration.
+  std::uint64_t Withdrawals() const noexcept;
   // The record of `block`, or null.
   Registration const* FindBlock(void const* block) const;
 

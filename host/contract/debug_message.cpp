@@ -1,7 +1,7 @@
 #include "host/contract/debug_message.h"
 
-#include <atomic>
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "framework/contract/evaluator.h"
@@ -9,33 +9,48 @@
 namespace evaluator {
 
 namespace {
-std::atomic<bool> debugMessages{false};
+thread_local bool debugMessages = false;
 }  // namespace
 
-void SetDebugMessages(bool on) noexcept {
-  debugMessages.store(on, std::memory_order_relaxed);
+DebugMessagesScope::DebugMessagesScope(bool on) noexcept : outer_(debugMessages) {
+  debugMessages = on;
+}
+
+DebugMessagesScope::~DebugMessagesScope() {
+  debugMessages = outer_;
 }
 
 bool DebugMessagesEnabled() noexcept {
-  return debugMessages.load(std::memory_order_relaxed);
+  return debugMessages;
 }
 
 }  // namespace evaluator
 
+// A diagnostic is worth less than the work it describes: without memory for its text,
+// the text is cut short rather than the caller failed, and the destructor allocates
+// nothing.
 DebugMessage::DebugMessage() = default;
 
 DebugMessage::~DebugMessage() {
   if (!evaluator::DebugMessagesEnabled()) return;
-  line_ += '\n';
   std::fwrite(line_.data(), 1, line_.size(), stderr);
+  std::fputc('\n', stderr);
 }
 
 DebugMessage& DebugMessage::operator<<(char const* text) {
-  if (text != nullptr && evaluator::DebugMessagesEnabled()) line_ += text;
+  if (text == nullptr || !evaluator::DebugMessagesEnabled()) return *this;
+  try {
+    line_ += text;
+  } catch (std::bad_alloc const&) {
+  }
   return *this;
 }
 
 DebugMessage& DebugMessage::operator<<(long number) {
-  if (evaluator::DebugMessagesEnabled()) line_ += std::to_string(number);
+  if (!evaluator::DebugMessagesEnabled()) return *this;
+  try {
+    line_ += std::to_string(number);
+  } catch (std::bad_alloc const&) {
+  }
   return *this;
 }

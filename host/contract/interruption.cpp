@@ -1,7 +1,5 @@
 #include "host/contract/interruption.h"
 
-#include <atomic>
-#include <cstdint>
 #include <limits>
 
 #include "framework/contract/evaluator.h"
@@ -13,39 +11,47 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr Clock::rep kNoDeadline = std::numeric_limits<Clock::rep>::max();
 
-// The deadline as a count of steady-clock ticks; kNoDeadline when none is set.
-std::atomic<Clock::rep> deadlineTicks{kNoDeadline};
-std::atomic<bool> cancellationRequested{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+CancellationCount processRequests{0};
+
+// Initial-exec: a check is made in every loop, and the general model costs a call to
+// find the variable each time. libevaluator is loaded with the program that uses it.
+[[gnu::tls_model("initial-exec")]] thread_local DeadlineScope const* innermostScope = nullptr;
 
 }  // namespace
 
-DeadlineScope::DeadlineScope(std::optional<Clock::time_point> deadline) noexcept
-    : previous_(deadlineTicks.load(std::memory_order_relaxed)) {
-  deadlineTicks.store(deadline ? deadline->time_since_epoch().count() : kNoDeadline,
-                      std::memory_order_relaxed);
+void RequestCancellation() noexcept {
+  RequestCancellation(processRequests);
+}
+
+void RequestCancellation(CancellationCount& count) noexcept {
+  count.fetch_add(1, std::memory_order_relaxed);
+}
+
+DeadlineScope::DeadlineScope(std::optional<Clock::time_point> deadline,
+                             CancellationCount const* own) noexcept
+    : deadline_(deadline ? deadline->time_since_epoch().count() : kNoDeadline),
+      processRequests_(processRequests.load(std::memory_order_relaxed)),
+      own_(own),
+      ownRequests_(own != nullptr ? own->load(std::memory_order_relaxed) : 0),
+      outer_(innermostScope) {
+  innermostScope = this;
 }
 
 DeadlineScope::~DeadlineScope() {
-  deadlineTicks.store(previous_, std::memory_order_relaxed);
+  innermostScope = outer_;
 }
 
-void RequestCancellation() noexcept {
-  cancellationRequested.store(true, std::memory_order_relaxed);
-}
-
-void ClearCancellation() noexcept {
-  cancellationRequested.store(false, std::memory_order_relaxed);
+void DeadlineScope::Check() const {
+  if (processRequests.load(std::memory_order_relaxed) != processRequests_ ||
+      (own_ != nullptr && own_->load(std::memory_order_relaxed) != ownRequests_)) {
+    throw Cancelled();
+  }
+  if (deadline_ == kNoDeadline) return;
+  if (Clock::now().time_since_epoch().count() >= deadline_) throw Interrupted();
 }
 
 void CheckInterruption() {
-  if (cancellationRequested.load(std::memory_order_relaxed)) {
-    ClearCancellation();
-    throw Cancelled();
-  }
-  Clock::rep const deadline = deadlineTicks.load(std::memory_order_relaxed);
-  if (deadline == kNoDeadline) return;
-  if (Clock::now().time_since_epoch().count() >= deadline) throw Interrupted();
+  if (DeadlineScope const* scope = innermostScope) scope->Check();
 }
 
 }  // namespace evaluator

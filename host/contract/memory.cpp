@@ -1,5 +1,7 @@
 #include "host/contract/memory.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <mutex>
 
@@ -19,7 +21,8 @@ std::unique_ptr<Unit[]> Units(std::size_t bytes) {
   return std::make_unique_for_overwrite<Unit[]>((bytes + sizeof(Unit) - 1) / sizeof(Unit));
 }
 
-thread_local ArenaScope* innermostScope = nullptr;
+// Initial-exec, as for the interruption check: every call into an inspector opens a scope.
+[[gnu::tls_model("initial-exec")]] thread_local ArenaScope* innermostScope = nullptr;
 
 struct FallbackArena {
   std::mutex mutex;
@@ -35,27 +38,30 @@ FallbackArena& Fallback() {
 
 Arena::~Arena() = default;
 
+// Counts only what was handed out: a request that fails leaves the arena as it was.
 void* Arena::Allocate(std::size_t size) {
   std::size_t const rounded = RoundUp(std::max<std::size_t>(size, 1));
   if (rounded < size) throw std::bad_alloc();
-  allocated_ += rounded;
   if (static_cast<std::size_t>(end_ - next_) >= rounded) {
     void* result = next_;
     next_ += rounded;
+    allocated_ += rounded;
     return result;
   }
   if (rounded > nextChunkBytes_ / 2) {
     // A large request gets a block of its own; the current chunk stays in use.
     blocks_.push_back(Units<Unit>(rounded));
+    allocated_ += rounded;
     return blocks_.back().get();
   }
   std::size_t const chunkBytes = nextChunkBytes_;
-  nextChunkBytes_ = std::min(nextChunkBytes_ * 2, kLargestChunkBytes);
   blocks_.push_back(Units<Unit>(chunkBytes));
+  nextChunkBytes_ = std::min(nextChunkBytes_ * 2, kLargestChunkBytes);
   next_ = reinterpret_cast<std::byte*>(blocks_.back().get());
   end_ = next_ + chunkBytes;
   void* result = next_;
   next_ += rounded;
+  allocated_ += rounded;
   return result;
 }
 
@@ -71,6 +77,10 @@ ArenaScope::~ArenaScope() {
 void* ArenaScope::Allocate(std::size_t size) {
   if (!slot_) slot_ = std::make_shared<Arena>();
   return slot_->Allocate(size);
+}
+
+void ReturnFreedMemory() noexcept {
+  ::malloc_trim(0);
 }
 
 void ReleaseFallbackMemory() {

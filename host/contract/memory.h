@@ -62,6 +62,12 @@ class ArenaScope {
   ArenaScope* outer_;
 };
 
+// Gives the memory that the process has freed back to the system, where the C
+// library would keep it for later allocations: a run that made many small values
+// leaves freed pages scattered among ones still in use, which the C library returns
+// only when asked.
+void ReturnFreedMemory() noexcept;
+
 // Frees the fallback arena: every block that Allocate_Inspector_Memory handed out
 // outside a scope. Only safe when nothing refers to such memory any more.
 void ReleaseFallbackMemory();

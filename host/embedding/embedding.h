@@ -1,6 +1,20 @@
 // The embedding API of libevaluator: load an inspector library, evaluate query
 // texts, get typed values or an error. The `inspect` command, the tests and the
 // benchmarks all go through this interface.
+//
+// Threads. The evaluator and the inspector library behind it serve one call at a
+// time in the process: their registry, their inspectors and the inspectors' caches
+// are shared by every session and have no locks of their own. So every call of this
+// API that reads or changes them (loading and unloading a Library; Prepare, Run,
+// Evaluate, SetOptions, List and Describe of any session) takes a process-wide lock:
+// sessions may be used from several threads, and their calls take turns. A call
+// that waits for another thread's query starts its clock when its turn comes.
+// Inspectors run only on the thread that runs the query, and they must not call
+// this API themselves: a call made from inside an inspector throws std::logic_error.
+// CancelRunningQuery and Session::Cancel take no lock: they are safe from any thread
+// and from a signal handler. An embedder must not destroy a Session, a
+// PreparedQuery or a Library while another thread uses it, nor read options()
+// while another thread sets them.
 #pragma once
 
 #include <chrono>
@@ -68,17 +82,28 @@ struct Result {
   bool plural = false;  // whether the query is a plural phrase
   std::vector<Value> values;
   std::optional<Error> error;
+  // Preparing (for Evaluate) and running, up to the last value converted.
   std::chrono::nanoseconds elapsed{0};
 };
 
+// A session's settings. They apply to each of its queries alone: two sessions with
+// different settings do not affect each other.
 struct Options {
-  // Stops evaluation once this much time has passed; none when empty.
+  // Stops a query once this much time has passed since it started, preparing
+  // included; none when empty.
   std::optional<std::chrono::nanoseconds> timeout;
-  // Diagnostics (DebugMessage lines) to standard error.
+  // Diagnostics (DebugMessage lines) to standard error while this session's queries
+  // run.
   bool debug = false;
 };
 
 // A query that was parsed and type-checked, ready to be run many times.
+//
+// It refers to the registrations it was checked against. Once a registration has
+// been withdrawn (a Library unloaded), Run no longer trusts it: it prepares the
+// query again from its text, as Evaluate would, at every run, and reports what that
+// gives (a type error when a phrase is gone). Prepare the query again to pay for
+// that once; error(), type() and plural() keep describing the first preparation.
 class EVALUATOR_EMBEDDING_API PreparedQuery {
  public:
   PreparedQuery();
@@ -115,7 +140,8 @@ struct PhraseInfo {
 };
 
 // Asks the query running now, in any session, to stop at its next interruption
-// check; it then ends with a Cancelled error. Safe to call from a signal handler.
+// check; it then ends with a Cancelled error. A request made while no query runs is
+// dropped when the next one starts. Safe to call from a signal handler.
 EVALUATOR_EMBEDDING_API void CancelRunningQuery() noexcept;
 
 // Evaluates queries against whatever libraries are loaded.
@@ -129,9 +155,18 @@ class EVALUATOR_EMBEDDING_API Session {
   Options const& options() const noexcept;
   void SetOptions(Options options);
 
+  // Asks the query that this session is running, if any, to stop at its next
+  // interruption check, as CancelRunningQuery does for every session. Safe to call
+  // from another thread and from a signal handler.
+  void Cancel() noexcept;
+
+  // Preparing is bounded by the session's time limit too: a query stopped while
+  // being prepared has a Timeout or Cancelled error.
   PreparedQuery Prepare(std::string_view query) const;
+  // A failure of any kind is the result's error, running out of memory included
+  // ("out of memory"); only misuse (a call from inside an inspector) throws.
   Result Run(PreparedQuery const& query);
-  Result Evaluate(std::string_view query);  // Prepare and Run
+  Result Evaluate(std::string_view query);  // Prepare and Run, within one time limit
 
   // Every registration whose name, plural or types contain `word` (all when empty),
   // the evaluator's own operations included.

@@ -10,6 +10,7 @@
 
 #include "host/catalog/registry.h"
 #include "host/embedding/embedding.h"
+#include "host/embedding/evaluator_lock.h"
 #include "host/embedding/shared_object.h"
 
 namespace evaluator {
@@ -53,6 +54,7 @@ void RequireInspectorLibrary(std::filesystem::path const& path) {
 Library::Library(std::filesystem::path const& path) : path_(std::filesystem::absolute(path)) {
   // The file named, never one found along the loader's search path.
   RequireInspectorLibrary(path_);
+  EvaluatorLock lock;  // loading registers: no query may run meanwhile
   Registry& registry = Registry::Global();
   std::uint64_t const first = registry.NextSequence();
   handle_ = ::dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -70,16 +72,21 @@ Library::Library(std::filesystem::path const& path) : path_(std::filesystem::abs
   if (last == first) {
     ::dlclose(handle_);
     handle_ = nullptr;
-    throw std::runtime_error(path_.string() + " is not an inspector library: it registered nothing");
+    throw std::runtime_error(path_.string() +
+                             " is not an inspector library: it registered nothing");
   }
   LoadRanges().push_back({handle_, first, last, 1});
 }
 
 Library::~Library() {
-  std::vector<std::string> leftovers = Unload();
-  for (std::string const& leftover : leftovers) {
-    std::fprintf(stderr, "%s: registration left behind after unloading: %s\n",
-                 path_.string().c_str(), leftover.c_str());
+  try {
+    std::vector<std::string> leftovers = Unload();
+    for (std::string const& leftover : leftovers) {
+      std::fprintf(stderr, "%s: registration left behind after unloading: %s\n",
+                   path_.string().c_str(), leftover.c_str());
+    }
+  } catch (std::exception const& e) {
+    std::fprintf(stderr, "%s: %s\n", path_.string().c_str(), e.what());
   }
 }
 
@@ -89,6 +96,7 @@ std::filesystem::path const& Library::Path() const noexcept {
 
 std::vector<std::string> Library::Unload() {
   if (handle_ == nullptr) return {};
+  EvaluatorLock lock;  // unloading withdraws registrations: no query may run meanwhile
   void* const handle = handle_;
   handle_ = nullptr;
   ::dlclose(handle);

@@ -2,6 +2,7 @@
 // refers to, or the syntax or type error that stopped it.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ struct PreparedQuery::Impl {
   std::string type;
   bool plural = false;
   Registry const* registry = nullptr;
+  // The registry's count of withdrawals when the query was checked: once it moved
+  // on, the tree may refer to registrations that are gone.
+  std::uint64_t withdrawals = 0;
   std::unique_ptr<TypeTable> types;  // refers to the registry
   NodePtr root;                      // refers to the types
 };

@@ -1,13 +1,17 @@
 // Session and PreparedQuery: preparing (parse and type-check) and running queries
-// against the process-wide registry, and listing what it knows.
+// against the process-wide registry, each under its session's limits, and listing
+// what the registry knows.
 #include <algorithm>
 #include <chrono>
+#include <new>
 #include <stdexcept>
 
 #include "host/catalog/registry.h"
 #include "host/contract/debug_message.h"
 #include "host/contract/interruption.h"
+#include "host/contract/memory.h"
 #include "host/embedding/embedding.h"
+#include "host/embedding/evaluator_lock.h"
 #include "host/embedding/prepared_query.h"
 #include "host/evaluation/result_cache.h"
 #include "host/evaluation/result_values.h"
@@ -62,9 +66,161 @@ bool PreparedQuery::plural() const noexcept {
 
 struct Session::State {
   Options options;
-  // When Evaluate began: Run then counts the preparing in the time limit and the time.
-  std::optional<std::chrono::steady_clock::time_point> started;
+  CancellationCount cancellations{0};
 };
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A time limit counts from `start`; one too long to reach is none.
+std::optional<Clock::time_point> DeadlineOf(Clock::time_point start, Options const& options) {
+  if (!options.timeout) return std::nullopt;
+  auto const limit = *options.timeout;
+  if (limit >
+      std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::time_point::max() - start)) {
+    return std::nullopt;
+  }
+  return start + std::chrono::duration_cast<Clock::duration>(limit);
+}
+
+// What applies while one query is prepared and run: the session's deadline counted
+// from `start`, its cancellation requests, its diagnostics, and an arena for memory
+// that inspectors allocate outside any call that makes a value (a destroy or a
+// cache-clear callback), given back with the scope.
+class RunScope {
+ public:
+  RunScope(Options const& options, CancellationCount const& cancellations, Clock::time_point start)
+      : deadline_(DeadlineOf(start, options), &cancellations),
+        debug_(options.debug),
+        strays_(straysArena_) {}
+
+ private:
+  DeadlineScope deadline_;
+  DebugMessagesScope debug_;
+  std::shared_ptr<Arena> straysArena_;
+  ArenaScope strays_;
+};
+
+// Inside a catch block: the error that the current exception means; `column` for an
+// interruption that no phrase claimed. Making the error needs memory: without any,
+// it is "out of memory", a text short enough to need none.
+Error ErrorOfCurrentException(std::size_t column) noexcept {
+  try {
+    try {
+      throw;
+    } catch (Cancelled const& e) {
+      return Error{Error::Category::Cancelled, "the query was cancelled",
+                   e.column != 0 ? e.column : column};
+    } catch (Interrupted const& e) {
+      return Error{Error::Category::Timeout, "the query ran past its time limit",
+                   e.column != 0 ? e.column : column};
+    } catch (QueryFailure const& e) {  // MissingValue included
+      return Error{Error::Category::Failure, e.what(), e.column()};
+    } catch (std::bad_alloc const&) {
+    } catch (std::exception const& e) {
+      return Error{Error::Category::Failure, e.what(), 0};
+    } catch (...) {
+      return Error{Error::Category::Failure, "an exception of an unknown type", 0};
+    }
+  } catch (...) {  // std::bad_alloc while making the error
+  }
+  return Error{Error::Category::Failure, "out of memory", 0};
+}
+
+// Parses and checks `query` against the registry as it is now. Every failure,
+// an interruption included, becomes the prepared query's error.
+std::unique_ptr<PreparedQuery::Impl> PrepareText(std::string_view query) {
+  auto impl = std::make_unique<PreparedQuery::Impl>();
+  try {
+    impl->text = std::string(query);
+    impl->registry = &Registry::Global();
+    impl->withdrawals = impl->registry->Withdrawals();
+    impl->types = std::make_unique<TypeTable>(*impl->registry);
+    impl->root = Parse(impl->text, *impl->registry);
+    CheckTypes(*impl->root, *impl->registry, *impl->types);
+    impl->type = impl->root->type->name.text();
+    impl->plural = impl->root->plural;
+  } catch (SyntaxError const& e) {
+    impl->error = Error{Error::Category::Syntax, e.what(), e.column()};
+  } catch (TypeError const& e) {
+    impl->error = Error{Error::Category::Type, e.what(), e.column()};
+  } catch (...) {
+    impl->error = ErrorOfCurrentException(0);
+  }
+  if (impl->error) {
+    impl->root.reset();
+    impl->type.clear();
+    impl->plural = false;
+  }
+  return impl;
+}
+
+bool Stale(PreparedQuery::Impl const& prepared) {
+  return prepared.withdrawals != Registry::Global().Withdrawals();
+}
+
+// Registered cache-clear callbacks. A callback that fails leaves its cache as it is.
+void ClearCaches() noexcept {
+  try {
+    for (Registration const* cache : Registry::Global().Caches()) {
+      if (cache->clear != nullptr) cache->clear(const_cast<void*>(cache->context));
+    }
+  } catch (...) {
+  }
+}
+
+// Runs a query that checked, appending its values to `result`.
+void Execute(PreparedQuery::Impl const& prepared, Result& result) {
+  ResultCache cache;
+  RunContext run{&cache};
+  auto stream = OpenStream(*prepared.root, Environment{}, run);
+  while (ValueRef v = stream->Next()) {
+    result.values.push_back(ToResultValue(*v, *prepared.registry));
+    CheckInterruption();
+  }
+}
+
+// Prepares `text` (unless `prepared` is given and still refers only to registrations
+// that exist) and runs it, under the session's limits from start to end. Once the
+// query is over, its memory is given back: caches are cleared, and what the C
+// library kept of the freed memory is returned to the system.
+Result Perform(Options const& options, CancellationCount const& cancellations,
+               PreparedQuery::Impl const* prepared, std::string_view text) {
+  auto const start = Clock::now();
+  Result result;
+  {
+    RunScope scope(options, cancellations, start);
+    std::unique_ptr<PreparedQuery::Impl> fresh;
+    std::size_t column = 0;  // of the whole query, for an interruption no phrase claimed
+    try {
+      result.query = std::string(text);
+      if (prepared == nullptr || Stale(*prepared)) {
+        fresh = PrepareText(text);
+        prepared = fresh.get();
+      }
+      result.type = prepared->type;
+      result.plural = prepared->plural;
+      if (prepared->error) {
+        result.error = *prepared->error;
+      } else {
+        column = prepared->root->column;
+        ClearCaches();
+        Execute(*prepared, result);
+      }
+    } catch (...) {
+      std::vector<Value>().swap(result.values);
+      result.error = ErrorOfCurrentException(column);
+    }
+    ClearCaches();
+  }
+  if (result.error) std::vector<Value>().swap(result.values);
+  result.elapsed = Clock::now() - start;
+  ReturnFreedMemory();
+  return result;
+}
+
+}  // namespace
 
 Session::Session(Options options) : state_(std::make_unique<State>()) {
   state_->options = std::move(options);
@@ -75,99 +231,33 @@ Options const& Session::options() const noexcept {
   return state_->options;
 }
 void Session::SetOptions(Options options) {
+  EvaluatorLock lock;
   state_->options = std::move(options);
 }
 
+void Session::Cancel() noexcept {
+  RequestCancellation(state_->cancellations);
+}
+
 PreparedQuery Session::Prepare(std::string_view query) const {
-  auto impl = std::make_unique<PreparedQuery::Impl>();
-  impl->text = std::string(query);
-  impl->registry = &Registry::Global();
-  impl->types = std::make_unique<TypeTable>(*impl->registry);
-  ClearCancellation();  // a request that came before this query
-  try {
-    impl->root = Parse(impl->text, *impl->registry);
-    CheckTypes(*impl->root, *impl->registry, *impl->types);
-    impl->type = impl->root->type->name.text();
-    impl->plural = impl->root->plural;
-  } catch (SyntaxError const& e) {
-    impl->error = Error{Error::Category::Syntax, e.what(), e.column()};
-    impl->root.reset();
-  } catch (TypeError const& e) {
-    impl->error = Error{Error::Category::Type, e.what(), e.column()};
-    impl->root.reset();
-  } catch (Cancelled const& e) {
-    impl->error = Error{Error::Category::Cancelled, "the query was cancelled", e.column};
-    impl->root.reset();
-  } catch (Interrupted const& e) {
-    impl->error = Error{Error::Category::Timeout, "the query ran past its time limit", e.column};
-    impl->root.reset();
-  }
-  return PreparedQuery(std::move(impl));
+  EvaluatorLock lock;
+  RunScope scope(state_->options, state_->cancellations, Clock::now());
+  return PreparedQuery(PrepareText(query));
 }
 
 Result Session::Run(PreparedQuery const& query) {
-  auto const start = state_->started.value_or(std::chrono::steady_clock::now());
-  state_->started.reset();
-  Result result;
-  result.query = query.text();
-  result.type = query.type();
-  result.plural = query.plural();
-  PreparedQuery::Impl const* impl = query.impl();
-  if (impl == nullptr || query.error() || !impl->root) {
-    result.error = query.error() ? *query.error() : Error{Error::Category::Syntax, "no query", 0};
-    result.elapsed = std::chrono::steady_clock::now() - start;
+  if (query.impl() == nullptr) {
+    Result result;
+    result.error = Error{Error::Category::Syntax, "no query", 0};
     return result;
   }
-
-  SetDebugMessages(state_->options.debug);
-  for (Registration const* cache : Registry::Global().Caches()) {
-    if (cache->clear != nullptr) cache->clear(const_cast<void*>(cache->context));
-  }
-  std::optional<std::chrono::steady_clock::time_point> deadline;
-  if (state_->options.timeout) {
-    deadline = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                           *state_->options.timeout);
-  }
-
-  ClearCancellation();
-  try {
-    DeadlineScope scope(deadline);
-    ResultCache cache;
-    RunContext run{&cache};
-    auto stream = OpenStream(*impl->root, Environment{}, run);
-    while (ValueRef v = stream->Next()) {
-      result.values.push_back(ToResultValue(*v, *impl->registry));
-      CheckInterruption();
-    }
-  } catch (QueryFailure const& e) {  // MissingValue included
-    result.error = Error{Error::Category::Failure, e.what(), e.column()};
-  } catch (Cancelled const&) {
-    result.error = Error{Error::Category::Cancelled, "the query was cancelled", 0};
-  } catch (Interrupted const&) {
-    result.error = Error{Error::Category::Timeout, "the query ran past its time limit", 0};
-  } catch (std::exception const& e) {
-    result.error = Error{Error::Category::Failure, e.what(), 0};
-  }
-  ClearCancellation();  // a request that came too late to stop anything
-  if (result.error) result.values.clear();
-  result.elapsed = std::chrono::steady_clock::now() - start;
-  return result;
+  EvaluatorLock lock;
+  return Perform(state_->options, state_->cancellations, query.impl(), query.text());
 }
 
 Result Session::Evaluate(std::string_view query) {
-  auto const start = std::chrono::steady_clock::now();
-  std::optional<std::chrono::steady_clock::time_point> deadline;
-  if (state_->options.timeout) {
-    deadline = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                           *state_->options.timeout);
-  }
-  PreparedQuery prepared;
-  {
-    DeadlineScope scope(deadline);
-    prepared = Prepare(query);
-  }
-  state_->started = start;
-  return Run(prepared);
+  EvaluatorLock lock;
+  return Perform(state_->options, state_->cancellations, nullptr, query);
 }
 
 // ---------------------------------------------------------------------------
@@ -205,6 +295,7 @@ std::vector<Registration const*> Listable() {
 }  // namespace
 
 std::vector<PhraseInfo> Session::List(std::string_view word) const {
+  EvaluatorLock lock;
   std::string const lower = AsciiLowerCase(word);
   auto mentions = [&lower](Name const& name) {
     return name.text().find(lower) != std::string::npos;
@@ -220,6 +311,7 @@ std::vector<PhraseInfo> Session::List(std::string_view word) const {
 }
 
 std::vector<PhraseInfo> Session::Describe(std::string_view typeText) const {
+  EvaluatorLock lock;
   Registry const& registry = Registry::Global();
   Name const type(typeText);
   if (!registry.IsKnownType(type)) {

@@ -19,7 +19,7 @@ class CallStream : public Stream {
 
   ValueRef Next() override {
     while (operands_.Next()) {
-      CheckInterruption();
+      CheckInterruption(node_);
       if (ValueRef v = Call()) return v;
       if (!node_.plural) throw MissingValue(node_);
     }

@@ -47,7 +47,7 @@ class WhoseStream : public Stream {
 
   ValueRef Next() override {
     while (ValueRef element = source_->Next()) {
-      CheckInterruption();
+      CheckInterruption(node_);
       if (Holds(*node_.children[1], Environment{element}, run_)) return element;
       if (!node_.plural) throw MissingValue(node_);
     }
@@ -71,7 +71,7 @@ class ListStream : public Stream {
       if (ValueRef v = current_->Next()) return v;
       current_.reset();
       ++index_;
-      CheckInterruption();
+      CheckInterruption(node_);
     }
     return nullptr;
   }
@@ -91,7 +91,7 @@ class TupleStream : public Stream {
 
   ValueRef Next() override {
     if (!items_.Next()) return nullptr;
-    CheckInterruption();
+    CheckInterruption(node_);
     auto box = std::make_shared<ValueBox>(node_.type);
     auto* nodes = static_cast<TupleNode*>(box->data());
     std::size_t const n = node_.children.size();

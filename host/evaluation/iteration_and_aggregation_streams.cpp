@@ -3,7 +3,10 @@
 // every combination of object and parameter. An aggregate runs its initial phase,
 // then every element of the object sequence, then its final phase, for every
 // parameter value; every value yielded in any phase is a result.
-#include <unordered_set>
+//
+// An element of an aggregate lives only for the calls that receive it: an aggregator
+// copies whatever it keeps (the contract's rule), so the memory of an aggregate is
+// its state and what its results refer to, however many elements it reads.
 #include <utility>
 
 #include "host/evaluation/stream_support.h"
@@ -30,7 +33,7 @@ class IterationStream : public Stream {
         if (parameter_) state_->Keep(parameter_);
         first_ = true;
       }
-      CheckInterruption();
+      CheckInterruption(node_);
       PropertyGetter const getter = first_ ? r.first : r.next;
       first_ = false;
       ValueRef v = Produce(node_.type, node_, state_.get(), [&](void* result) {
@@ -70,7 +73,6 @@ class AggregationStream : public Stream {
           if (!parameters_.Next()) return nullptr;
           parameter_ = node_.parameter() ? parameters_[0] : nullptr;
           state_ = MakeState(r, node_);
-          kept_.clear();
           if (parameter_) state_->Keep(parameter_);
           elements_ = OpenStream(*node_.object(), environment_, run_);
           Enter(Phase::Initial);
@@ -88,8 +90,7 @@ class AggregationStream : public Stream {
               Enter(Phase::Final);
               break;
             }
-            CheckInterruption();
-            KeepWhatElementRefersTo(*element_);
+            CheckInterruption(node_);
             first_ = true;
           }
           if (ValueRef v = Call(r.first, r.next, element_)) return v;
@@ -128,20 +129,12 @@ class AggregationStream : public Stream {
     });
     if (!v) return nullptr;
     first_ = false;
-    if (!v->type()->IsPlain()) v->Keep(state_);
+    if (!v->type()->IsPlain()) {
+      // A value made in a call that received an element may point into it.
+      v->Keep(state_);
+      KeepOperand(*v, element);
+    }
     return v;
-  }
-
-  // The aggregator may copy an element, and the copy may point wherever the element
-  // points: the state keeps that alive (once each), but not the element itself.
-  void KeepWhatElementRefersTo(ValueBox const& element) {
-    if (element.type()->IsPlain()) return;
-    if (element.arena() && kept_.insert(element.arena().get()).second) {
-      state_->Keep(element.arena());
-    }
-    for (auto const& d : element.dependencies()) {
-      if (kept_.insert(d.get()).second) state_->Keep(d);
-    }
   }
 
   Node const& node_;
@@ -151,7 +144,6 @@ class AggregationStream : public Stream {
   Phase phase_ = Phase::Start;
   bool first_ = true;
   StateRef state_;
-  std::unordered_set<void const*> kept_;
   ValueRef parameter_;
   std::unique_ptr<Stream> elements_;
   ValueRef element_;

@@ -1,5 +1,7 @@
 // Streams of one value that need no registration: literals, `it`, the logic of
 // `not`, `and`, `or` and `exists`, and `number of`.
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 #include "host/evaluation/stream_support.h"
@@ -21,6 +23,10 @@ class LiteralStream : public SingleValueStream {
         return MakeBoolean(node_.type, node_.boolean);
       default: {
         // The bytes stay in the tree, which outlives the run.
+        if (node_.text.size() > std::numeric_limits<std::uint32_t>::max()) {
+          throw QueryFailure("DataOverflow: a string literal longer than a string can hold",
+                             node_.column);
+        }
         auto box = std::make_shared<ValueBox>(node_.type);
         new (box->data())
             inspector_string{reinterpret_cast<unsigned char const*>(node_.text.data()),
@@ -125,7 +131,7 @@ class NumberOfStream : public OperandsStream {
       auto stream = Open(node);
       while (stream->Next()) {
         ++count;
-        CheckInterruption();
+        CheckInterruption(node_);
       }
     } catch (MissingValue const&) {
       return 0;

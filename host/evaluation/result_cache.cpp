@@ -22,10 +22,11 @@ bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data)
       Fingerprint_Byte_Range(f, data, static_cast<unsigned char const*>(data) + 1);
       return true;
     case ValueType::Root::Tuple: {
-      auto const* first = static_cast<TupleNode const*>(data);
-      for (std::size_t i = 0; i < type.items.size(); ++i) {
-        void const* item = TupleItem(i, first);
-        if (item == nullptr || !FingerprintValue(f, *type.items[i], item)) return false;
+      // One walk along the chain of nodes: a tuple may have many items.
+      auto const* node = static_cast<TupleNode const*>(data);
+      for (ValueType const* item : type.items) {
+        if (node == nullptr || !FingerprintValue(f, *item, node->item)) return false;
+        node = node->next;
       }
       return true;
     }

@@ -1,5 +1,7 @@
 #include "host/evaluation/result_values.h"
 
+#include <unordered_map>
+
 #include "host/contract/exception_names.h"
 #include "host/contract/interruption.h"
 #include "host/contract/memory.h"
@@ -50,58 +52,86 @@ std::pair<Registration const*, int> StringCast(Name const& type, Registry const&
   return {best, bestDistance};
 }
 
-std::string Text(ValueType const& type, void const* data, Registry const& registry) {
-  std::string const placeholder = "<" + type.name.text() + ">";
+// How values of one type get their text: their own bytes, the cast, or neither
+// (the placeholder).
+struct TextRule {
+  bool ownBytes = false;
+  Registration const* cast = nullptr;
+};
+
+TextRule RuleFor(ValueType const& type, Registry const& registry) {
   auto const [cast, castDistance] = StringCast(type.name, registry);
   // A string (or a kind of string) is its own bytes, unless the library casts a
   // nearer type to string.
   int const stringDistance = registry.Distance(type.name, Name(kStringType));
   if (stringDistance >= 0 && (castDistance < 0 || stringDistance <= castDistance)) {
-    return Bytes(*static_cast<inspector_string const*>(data));
+    return {true, nullptr};
   }
-  if (cast == nullptr) return placeholder;
-  return CastText(*cast, data).value_or(placeholder);
+  return {false, cast};
 }
 
-Value Convert(ValueType const& type, void const* data, Registry const& registry) {
-  Value v;
-  v.type = type.name.text();
-  switch (type.root) {
-    case ValueType::Root::Integer:
-      v.kind = Value::Kind::Integer;
-      v.integer = static_cast<integer const*>(data)->get();
-      break;
-    case ValueType::Root::Boolean:
-      v.kind = Value::Kind::Boolean;
-      v.boolean = static_cast<boolean const*>(data)->value != 0;
-      break;
-    case ValueType::Root::String:
-      v.kind = Value::Kind::String;
-      break;
-    case ValueType::Root::Tuple: {
-      v.kind = Value::Kind::Tuple;
-      auto const* first = static_cast<TupleNode const*>(data);
-      for (std::size_t i = 0; i < type.items.size(); ++i) {
-        void const* item = TupleItem(i, first);
-        if (item == nullptr) break;
-        v.items.push_back(Convert(*type.items[i], item, registry));
-        if (i > 0) v.text += ", ";
-        v.text += v.items.back().text;
+// Converts the values of one result. The text rule of each type is found once: a
+// tuple may have many items of the same type.
+class Converter {
+ public:
+  explicit Converter(Registry const& registry) : registry_(registry) {}
+
+  Value Convert(ValueType const& type, void const* data) {
+    Value v;
+    v.type = type.name.text();
+    switch (type.root) {
+      case ValueType::Root::Integer:
+        v.kind = Value::Kind::Integer;
+        v.integer = static_cast<integer const*>(data)->get();
+        break;
+      case ValueType::Root::Boolean:
+        v.kind = Value::Kind::Boolean;
+        v.boolean = static_cast<boolean const*>(data)->value != 0;
+        break;
+      case ValueType::Root::String:
+        v.kind = Value::Kind::String;
+        break;
+      case ValueType::Root::Tuple: {
+        // One walk along the chain of nodes: a tuple may have many items.
+        v.kind = Value::Kind::Tuple;
+        v.items.reserve(type.items.size());
+        auto const* node = static_cast<TupleNode const*>(data);
+        for (std::size_t i = 0; i < type.items.size() && node != nullptr; ++i, node = node->next) {
+          CheckInterruption();
+          v.items.push_back(Convert(*type.items[i], node->item));
+          if (i > 0) v.text += ", ";
+          v.text += v.items.back().text;
+        }
+        return v;
       }
-      return v;
+      case ValueType::Root::Other:
+        v.kind = Value::Kind::Other;
+        break;
     }
-    case ValueType::Root::Other:
-      v.kind = Value::Kind::Other;
-      break;
+    v.text = Text(type, data);
+    return v;
   }
-  v.text = Text(type, data, registry);
-  return v;
-}
+
+ private:
+  std::string Text(ValueType const& type, void const* data) {
+    auto found = rules_.find(&type);
+    if (found == rules_.end()) found = rules_.emplace(&type, RuleFor(type, registry_)).first;
+    TextRule const& rule = found->second;
+    if (rule.ownBytes) return Bytes(*static_cast<inspector_string const*>(data));
+    if (rule.cast != nullptr) {
+      if (auto text = CastText(*rule.cast, data)) return *std::move(text);
+    }
+    return "<" + type.name.text() + ">";
+  }
+
+  Registry const& registry_;
+  std::unordered_map<ValueType const*, TextRule> rules_;
+};
 
 }  // namespace
 
 Value ToResultValue(ValueBox const& box, Registry const& registry) {
-  return Convert(*box.type(), box.data(), registry);
+  return Converter(registry).Convert(*box.type(), box.data());
 }
 
 }  // namespace evaluator

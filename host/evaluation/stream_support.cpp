@@ -1,6 +1,7 @@
 #include "host/evaluation/stream_support.h"
 
 #include <exception>
+#include <new>
 #include <string>
 
 #include "host/contract/exception_names.h"
@@ -8,6 +9,12 @@
 namespace evaluator {
 
 void FailWithCurrentException(Node const& node) {
+  try {
+    throw;
+  } catch (std::bad_alloc const&) {
+    throw QueryFailure("out of memory: " + node.phrase, node.column);
+  } catch (...) {
+  }
   std::string name = CurrentExceptionClassName();
   std::string detail;
   try {
@@ -24,7 +31,8 @@ void FailWithCurrentException(Node const& node) {
 StateRef MakeState(Registration const& r, Node const& node) {
   try {
     return std::make_shared<StateBox>(r.stateSize, r.constructState, r.destroyState);
-  } catch (Interrupted const&) {
+  } catch (Interrupted& stop) {
+    RecordWhereInterrupted(stop, node);
     throw;
   } catch (...) {
     FailWithCurrentException(node);

@@ -15,8 +15,24 @@ namespace evaluator {
 
 // Inside a catch block: fails the query with the current exception's class name,
 // and its description when that says more than the class name (a platform's
-// message, say).
+// message, say); a failure to allocate memory as "out of memory".
 [[noreturn]] void FailWithCurrentException(Node const& node);
+
+// Inside a catch block of Interrupted: the query stopped while evaluating `node`,
+// unless a part nearer to where it stopped said so already.
+inline void RecordWhereInterrupted(Interrupted& stop, Node const& node) noexcept {
+  if (stop.column == 0) stop.column = node.column;
+}
+
+// The evaluator's own interruption check inside a loop of the stream of `node`.
+inline void CheckInterruption(Node const& node) {
+  try {
+    CheckInterruption();
+  } catch (Interrupted& stop) {
+    RecordWhereInterrupted(stop, node);
+    throw;
+  }
+}
 
 // Runs `call` to construct a value of `type` in a new box, inside an arena scope
 // whose memory goes to that value. Returns null when the call yields no value
@@ -29,7 +45,8 @@ ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&
   try {
     ArenaScope scope(box->arena());
     yielded = call(box->data());
-  } catch (Interrupted const&) {
+  } catch (Interrupted& stop) {
+    RecordWhereInterrupted(stop, node);
     throw;
   } catch (NoValue const&) {
     yielded = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <new>
 
 namespace inspect {
 
@@ -47,7 +48,20 @@ void QueryRunner::Run(std::string_view query, Origin const& origin) {
                                     std::string("internal error: ") + e.what(), 0};
   }
   status_ = Worse(status_, StatusOf(result));
-  output_.WriteResult(result, origin);
+  try {
+    output_.WriteResult(result, origin);
+  } catch (std::bad_alloc const&) {
+    // The answer was made but there is no memory to write it: the query fails, the
+    // run goes on. Its values are freed first.
+    result = {};
+    status_ = Worse(status_, ExitStatus::Failed);
+    try {
+      result.query = std::string(query);
+      result.error = evaluator::Error{evaluator::Error::Category::Failure, "out of memory", 0};
+      output_.WriteResult(result, origin);
+    } catch (std::bad_alloc const&) {
+    }
+  }
   if (!output_.Writable()) {
     outputClosed_ = true;
     status_ = Worse(status_, ExitStatus::Failed);

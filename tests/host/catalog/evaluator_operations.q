@@ -143,6 +143,10 @@
 > minimum of ("pear"; "apple"; "plum"); maximum of ("pear"; "apple"; "plum")
 = apple
 = plum
+# Computed strings live only while they are fed: the aggregate keeps copies.
+> minimum of (("pear"; "apple"; "plum"; "apple") & "s"); maximum of (("pear"; "plum"; "apple") & "s")
+= apples
+= plums
 > minima of ((1; 2) whose (it > 5))
 > minimum of ((1; 2) whose (it > 5))
 ! no such object: minimum of

@@ -12,13 +12,18 @@ TEST(DebugMessage, WritesOneLineOnlyWhenEnabled) {
   { DebugMessage() << "hidden " << 1L; }
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 
-  evaluator::SetDebugMessages(true);
   testing::internal::CaptureStderr();
-  { DebugMessage() << "count " << -42L << " of " << static_cast<char const*>(nullptr) << "x"; }
-  { DebugMessage(); }
-  std::string const shown = testing::internal::GetCapturedStderr();
-  evaluator::SetDebugMessages(false);
-  EXPECT_EQ(shown, "count -42 of x\n\n");
+  {
+    evaluator::DebugMessagesScope on(true);
+    { DebugMessage() << "count " << -42L << " of " << static_cast<char const*>(nullptr) << "x"; }
+    {
+      evaluator::DebugMessagesScope off(false);
+      DebugMessage() << "hidden";
+    }
+    { DebugMessage(); }
+  }
+  { DebugMessage() << "hidden"; }
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "count -42 of x\n\n");
 }
 
 }  // namespace

@@ -38,4 +38,23 @@ TEST(Library, LoadsOnlyTheInspectorLibraryNamed) {
   EXPECT_EQ(LoadFailure(INSPECTORS_LIBRARY_FILE), "loaded");
 }
 
+// A query prepared while the library was loaded never calls into it once it is gone:
+// it is prepared again, and fails to check without the library and runs with it back.
+TEST(Library, AQueryPreparedBeforeUnloadingIsPreparedAgain) {
+  evaluator::Session session;
+  evaluator::PreparedQuery query;
+  {
+    evaluator::Library library(INSPECTORS_LIBRARY_FILE);
+    query = session.Prepare("least significant one bit of bit set \"0000101\"");
+    ASSERT_FALSE(query.error());
+  }
+  evaluator::Result const gone = session.Run(query);
+  ASSERT_TRUE(gone.error);
+  EXPECT_EQ(gone.error->category, evaluator::Error::Category::Type);
+  evaluator::Library again(INSPECTORS_LIBRARY_FILE);
+  evaluator::Result const back = session.Run(query);
+  ASSERT_FALSE(back.error) << back.error->message;
+  EXPECT_EQ(back.values.at(0).text, "0");
+}
+
 }  // namespace

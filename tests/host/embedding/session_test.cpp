@@ -1,6 +1,7 @@
 // The embedding API where the command and the query files do not reach: prepared
-// queries run again, and time limits and cancellation stop the evaluator's loops and
-// the inspectors'.
+// queries run again, time limits and cancellation stop the evaluator's loops and the
+// inspectors' and belong to their session, and a failure to allocate fails the query
+// only.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -24,6 +25,9 @@ bool EndlessNext(void* result, void const*, void const*, void* state, void const
 bool Spin(void*, void const*, void const*, void*, void const*) {
   for (;;) Check_For_Inspector_Interruption();
 }
+bool Exhaust(void*, void const*, void const*, void*, void const*) {
+  throw std::bad_alloc();
+}
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -32,14 +36,18 @@ class SessionTest : public ::testing::Test {
                                "", "integer", sizeof(std::int64_t), nullptr, nullptr, EndlessNext,
                                EndlessNext, endless_, nullptr);
     Register_Property(spin_, sizeof(spin_), "spin", "", "", "", "integer", Spin, spin_, nullptr);
+    Register_Property(exhaust_, sizeof(exhaust_), "exhaust", "", "", "", "integer", Exhaust,
+                      exhaust_, nullptr);
   }
   void TearDown() override {
     Unregister_Property(endless_);
     Unregister_Property(spin_);
+    Unregister_Property(exhaust_);
   }
 
   alignas(16) unsigned char endless_[kPropertyBlockSize] = {};
   alignas(16) unsigned char spin_[kPropertyBlockSize] = {};
+  alignas(16) unsigned char exhaust_[kPropertyBlockSize] = {};
 };
 
 TEST_F(SessionTest, PreparedQueriesRunAgain) {
@@ -55,9 +63,23 @@ TEST_F(SessionTest, PreparedQueriesRunAgain) {
 
 TEST_F(SessionTest, TimeLimitsAndCancellationStopTheRunningQueryOnly) {
   Session limited(Options{100ms, false});
-  for (char const* query :
-       {"number of endless numbers", "spin", "exists (endless numbers whose (it < 0))"}) {
-    EXPECT_EQ(limited.Evaluate(query).error->category, Error::Category::Timeout) << query;
+  struct {
+    char const* query;
+    std::size_t column;  // of the phrase being evaluated; 0: whichever loop saw the time
+  } const stopped[] = {
+      {"number of endless numbers", 0},
+      {"1 + spin", 5},
+      {"exists (endless numbers whose (it < 0))", 0},
+  };
+  for (auto const& c : stopped) {
+    Result const r = limited.Evaluate(c.query);
+    ASSERT_TRUE(r.error) << c.query;
+    EXPECT_EQ(r.error->category, Error::Category::Timeout) << c.query;
+    if (c.column == 0) {
+      EXPECT_GT(r.error->column, 0u) << c.query;
+    } else {
+      EXPECT_EQ(r.error->column, c.column) << c.query;
+    }
   }
   EXPECT_FALSE(limited.Evaluate("exists endless numbers").error);  // the limit is per query
 
@@ -84,6 +106,51 @@ TEST_F(SessionTest, TheTimeLimitCoversPreparingAndAStopThereHasTheColumnReached)
   EXPECT_EQ(r.error->category, Error::Category::Timeout);
   EXPECT_GT(r.error->column, 0u);
   EXPECT_LT(r.error->column, list.size());
+}
+
+// Runs of two sessions on two threads take turns, each under its own limits: the
+// second session's time limit does not stop the first one's query, and cancelling one
+// session leaves the other's query running.
+TEST_F(SessionTest, EachSessionKeepsItsOwnLimits) {
+  Session unlimited;
+  Session limited(Options{50ms, false});
+  Result first;
+  Result second;
+  std::thread a([&] { first = unlimited.Evaluate("spin"); });
+  std::this_thread::sleep_for(50ms);
+  std::thread b([&] { second = limited.Evaluate("spin"); });
+  std::this_thread::sleep_for(200ms);
+  limited.Cancel();  // not running yet: the request is dropped
+  std::this_thread::sleep_for(50ms);
+  unlimited.Cancel();
+  a.join();
+  b.join();
+  ASSERT_TRUE(first.error && second.error);
+  EXPECT_EQ(first.error->category, Error::Category::Cancelled);
+  EXPECT_EQ(second.error->category, Error::Category::Timeout);
+}
+
+// The clock starts before the query is prepared: the result's time covers both.
+TEST_F(SessionTest, TheElapsedTimeCoversPreparing) {
+  std::string query = "if true then 1 else (0";  // long to check, quick to run
+  for (int i = 0; i < 30000; ++i) query += "; 0";
+  query += ")";
+  Session session;
+  auto const start = std::chrono::steady_clock::now();
+  Result const r = session.Evaluate(query);
+  auto const wall = std::chrono::steady_clock::now() - start;
+  ASSERT_FALSE(r.error);
+  EXPECT_GE(r.elapsed * 2, wall);
+}
+
+// Running out of memory fails the query that did, by name, and the next one runs.
+TEST_F(SessionTest, OutOfMemoryFailsTheQueryOnly) {
+  Session session;
+  Result const r = session.Evaluate("1 + exhaust");
+  ASSERT_TRUE(r.error);
+  EXPECT_EQ(r.error->category, Error::Category::Failure);
+  EXPECT_EQ(r.error->message, "out of memory: exhaust");
+  EXPECT_EQ(session.Evaluate("1 + 1").values.at(0).integer, 2);
 }
 
 }  // namespace
