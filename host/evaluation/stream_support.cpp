@@ -12,7 +12,7 @@ void FailWithCurrentException(Node const& node) {
   try {
     throw;
   } catch (std::bad_alloc const&) {
-    throw QueryFailure("out of memory: " + node.phrase, node.column);
+    throw QueryFailure("out of memory: " + node.phrase(), node.column);
   } catch (...) {
   }
   std::string name = CurrentExceptionClassName();
