@@ -1,10 +1,16 @@
 // Aggregates over long plurals through the evaluator: "sum" of a long list of
 // integers, against the evaluator's own "maximum" over the same list, and "mean",
-// which converts every element to floating point.
+// which converts every element to floating point. Each has a reference: a plain
+// C++ loop over the same integers in a vector, with the same overflow checks.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "bench/query_loop.h"
 
@@ -30,6 +36,30 @@ std::string Signs(std::int64_t n) {
     list += i % 1000 == 0 ? "3" : "-1";
   }
   return list + ")";
+}
+
+// The integers of Alternating and Signs, for the plain loops.
+std::vector<std::int64_t> AlternatingValues(std::int64_t n) {
+  std::vector<std::int64_t> values;
+  for (std::int64_t i = 1; i <= n; ++i) values.push_back(i % 2 == 0 ? -i : i);
+  return values;
+}
+
+std::vector<std::int64_t> SignValues(std::int64_t n) {
+  std::vector<std::int64_t> values;
+  for (std::int64_t i = 1; i <= n; ++i) values.push_back(i % 1000 == 0 ? 3 : -1);
+  return values;
+}
+
+// Times `loop` over the values, which it must fold into one number.
+template <class Loop>
+void RunPlainLoop(benchmark::State& state, std::vector<std::int64_t> const& values, Loop loop) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(values.data());
+    auto result = loop(values);
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
 }
 
 // Runs the prepared query over a list of state.range(0) integers; the list is parsed
@@ -69,6 +99,64 @@ void BM_StandardDeviationOfLongList(benchmark::State& state) {
 }
 BENCHMARK(BM_StandardDeviationOfLongList)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
+void BM_PlainLoopSum(benchmark::State& state) {
+  RunPlainLoop(state, AlternatingValues(state.range(0)), [](auto const& values) {
+    std::int64_t sum = 0;
+    for (std::int64_t v : values) {
+      if (__builtin_add_overflow(sum, v, &sum)) return std::int64_t{0};
+    }
+    return sum;
+  });
+}
+BENCHMARK(BM_PlainLoopSum)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_PlainLoopProduct(benchmark::State& state) {
+  RunPlainLoop(state, SignValues(state.range(0)), [](auto const& values) {
+    std::int64_t product = 1;
+    for (std::int64_t v : values) {
+      if (__builtin_mul_overflow(product, v, &product)) return std::int64_t{0};
+    }
+    return product;
+  });
+}
+BENCHMARK(BM_PlainLoopProduct)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_PlainLoopMaximum(benchmark::State& state) {
+  RunPlainLoop(state, AlternatingValues(state.range(0)), [](auto const& values) {
+    std::int64_t maximum = std::numeric_limits<std::int64_t>::min();
+    for (std::int64_t v : values) maximum = std::max(maximum, v);
+    return maximum;
+  });
+}
+BENCHMARK(BM_PlainLoopMaximum)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_PlainLoopMean(benchmark::State& state) {
+  RunPlainLoop(state, AlternatingValues(state.range(0)), [](auto const& values) {
+    long double sum = 0;
+    for (std::int64_t v : values) sum += static_cast<long double>(v);
+    return sum / static_cast<long double>(values.size());
+  });
+}
+BENCHMARK(BM_PlainLoopMean)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// Welford's running mean and sum of squared differences, one square root at the end.
+void BM_PlainLoopStandardDeviation(benchmark::State& state) {
+  RunPlainLoop(state, AlternatingValues(state.range(0)), [](auto const& values) {
+    long double mean = 0;
+    long double squares = 0;
+    long double n = 0;
+    for (std::int64_t v : values) {
+      n += 1;
+      long double const x = static_cast<long double>(v);
+      long double const delta = x - mean;
+      mean += delta / n;
+      squares += delta * (x - mean);
+    }
+    return std::sqrt(squares / (n - 1));
+  });
+}
+BENCHMARK(BM_PlainLoopStandardDeviation)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
 // A plural produced by an iterated property rather than a literal list: the positions
 // of the 64 one bits of each of 1000 sets.
 void BM_SumOfOneBitsOfManySets(benchmark::State& state) {
@@ -82,5 +170,20 @@ void BM_SumOfOneBitsOfManySets(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 64000);
 }
 BENCHMARK(BM_SumOfOneBitsOfManySets)->Unit(benchmark::kMicrosecond);
+
+// The same positions found by a plain loop over the words of the 1000 sets.
+void BM_PlainLoopOneBits(benchmark::State& state) {
+  std::vector<std::uint64_t> const sets(1000, ~std::uint64_t{0});
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(sets.data());
+    std::int64_t sum = 0;
+    for (std::uint64_t set : sets) {
+      for (std::uint64_t bits = set; bits != 0; bits &= bits - 1) sum += std::countr_zero(bits);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() * 64000);
+}
+BENCHMARK(BM_PlainLoopOneBits)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -68,6 +68,28 @@ void BM_Memmem(benchmark::State& state) {
 }
 BENCHMARK(BM_Memmem)->Arg(4)->Arg(64)->Unit(benchmark::kMicrosecond);
 
+// The last occurrence by the C library: memrchr finds each candidate's first byte
+// from the end, memcmp checks the rest.
+void BM_MemrchrSearch(benchmark::State& state) {
+  SearchCase const c(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    char const* found = nullptr;
+    std::size_t end = c.haystack.size() - c.needle.size() + 1;  // candidates start before
+    while (end > 0) {
+      auto const* at = static_cast<char const*>(memrchr(c.haystack.data(), c.needle[0], end));
+      if (at == nullptr) break;
+      if (memcmp(at, c.needle.data(), c.needle.size()) == 0) {
+        found = at;
+        break;
+      }
+      end = static_cast<std::size_t>(at - c.haystack.data());
+    }
+    benchmark::DoNotOptimize(found);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kHaystackLength));
+}
+BENCHMARK(BM_MemrchrSearch)->Arg(4)->Arg(64)->Unit(benchmark::kMicrosecond);
+
 // Many short strings, most of them words followed by digits, as one literal cut at
 // commas.
 constexpr int kWords = 10000;
