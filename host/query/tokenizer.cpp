@@ -1,5 +1,6 @@
 #include "host/query/tokenizer.h"
 
+#include <cstring>
 #include <limits>
 
 #include "host/contract/interruption.h"
@@ -46,6 +47,13 @@ std::string Printable(unsigned char c) {
   return std::string("byte 0x") + kHex[c >> 4] + kHex[c & 15];
 }
 
+// The offset of the first `c` in text[from, to), or `to`.
+std::size_t Find(std::string_view text, std::size_t from, std::size_t to, char c) {
+  void const* found = std::memchr(text.data() + from, c, to - from);
+  return found == nullptr ? to : static_cast<std::size_t>(static_cast<char const*>(found) -
+                                                          text.data());
+}
+
 // Reads the string literal whose opening quote is at `open` in `text`, appending its
 // bytes to `bytes` unless that is null; returns the offset just past the closing
 // quote. `base` is the offset of `text` in the query, for the columns of errors.
@@ -55,14 +63,19 @@ std::size_t ReadString(std::string_view text, std::size_t open, std::size_t base
   auto put = [bytes](char c) {
     if (bytes != nullptr) bytes->push_back(c);
   };
+  // The next quote at or after pos (text.size() when none). It is looked for again
+  // only once pos has passed it, so that escapes do not make the reading quadratic.
+  std::size_t quote = std::string_view::npos;
   while (true) {
     if (pos >= text.size()) throw SyntaxError("unterminated string", base + open + 1);
     char const c = text[pos];
     if (c == '"') return pos + 1;
     if (c != '\\') {
-      // A run of plain bytes at once.
-      std::size_t const stop = text.find_first_of("\"\\", pos);
-      std::size_t const end = stop == std::string_view::npos ? text.size() : stop;
+      // A run of plain bytes at once, found as the C library finds bytes.
+      if (quote == std::string_view::npos || quote < pos) {
+        quote = Find(text, pos, text.size(), '"');
+      }
+      std::size_t const end = Find(text, pos, quote, '\\');
       if (bytes != nullptr) bytes->append(text.substr(pos, end - pos));
       pos = end;
       continue;
