@@ -73,6 +73,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+constexpr auto kRunWorthReturningMemory = std::chrono::milliseconds(1);
+
 // A time limit counts from `start`; one too long to reach is none.
 std::optional<Clock::time_point> DeadlineOf(Clock::time_point start, Options const& options) {
   if (!options.timeout) return std::nullopt;
@@ -183,8 +185,8 @@ void Execute(PreparedQuery::Impl const& prepared, Result& result) {
 
 // Prepares `text` (unless `prepared` is given and still refers only to registrations
 // that exist) and runs it, under the session's limits from start to end. Once the
-// query is over, its memory is given back: caches are cleared, and what the C
-// library kept of the freed memory is returned to the system.
+// query is over, its memory is given back: caches are cleared, and after a failed or
+// long run what the C library kept of the freed memory is returned to the system.
 Result Perform(Options const& options, CancellationCount const& cancellations,
                PreparedQuery::Impl const* prepared, std::string_view text) {
   auto const start = Clock::now();
@@ -216,7 +218,9 @@ Result Perform(Options const& options, CancellationCount const& cancellations,
   }
   if (result.error) std::vector<Value>().swap(result.values);
   result.elapsed = Clock::now() - start;
-  ReturnFreedMemory();
+  // Returning memory costs a few microseconds, as much as a short query: it is done
+  // after runs that failed or were long enough to have made many values.
+  if (result.error || result.elapsed >= kRunWorthReturningMemory) ReturnFreedMemory();
   return result;
 }
 
