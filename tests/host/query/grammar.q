@@ -22,10 +22,8 @@
 # no parentheses there. A cast still applies to the whole phrase before it.
 > significant digits 2 of -1250, significant digits 2 of - (1250)
 = -1300, -1300
-> significant digits 1 of number of (1; 2; 3)
-= 3
-> significant digits 2 of -1250 as string & "!"
-= -1300!
+> significant digits 1 of number of (1; 2; 3), significant digits 2 of -1250 as string & "!"
+= 3, -1300!
 
 # A byte-order mark at the very start of a query is skipped; anywhere else it is
 # not a token.

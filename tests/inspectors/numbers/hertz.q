@@ -45,12 +45,8 @@
 = true, true
 > ghz < khz, 1000 * hz = khz, khz != mhz
 = false, true, true
-> maximum of (hz; ghz; khz)
-= 1000000000 hertz
-> minimum of (hz; ghz; khz)
-= 1 hertz
-> extrema of (mhz; hz; ghz)
-= 1 hertz, 1000000000 hertz
+> maximum of (hz; ghz; khz), minimum of (hz; ghz; khz), extrema of (mhz; hz; ghz)
+= 1000000000 hertz, 1 hertz, 1 hertz, 1000000000 hertz
 > unique values of (khz; hz; khz)
 = 1 hertz
 = 1000 hertz

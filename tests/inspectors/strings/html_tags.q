@@ -27,12 +27,8 @@
 = <td colspan=2>x</td>, <td class="c"><b>x</b></td>
 > html tag "td" of "<", html tag "td " of "x"
 = <td>&lt;</td>, <td>x</td>
-> html tag ("b", "x&y")
-= <b>x&amp;y</b>
-> html tag ("b", html "<i>x</i>")
-= <b><i>x</i></b>
-> html tag ("a", attr list of ("href", "u"), "t")
-= <a href="u">t</a>
+> html tag ("b", "x&y"), html tag ("b", html "<i>x</i>"), html tag ("a", attr list of ("href", "u"), "t")
+= <b>x&amp;y</b>, <b><i>x</i></b>, <a href="u">t</a>
 > html tag ("a", attr list of ("href", "u"), html "<b>t</b>")
 = <a href="u"><b>t</b></a>
 # An empty attribute list writes no space.
@@ -63,20 +59,14 @@
 = <br clear=all />, false, <p>a<br/>b</p>
 
 # Lists: the list tag opens with the first item and carries the attributes.
-> unordered list of ("a"; "b")
-= <ul><li>a</li><li>b</li></ul>
-> ordered list of ("a<"; "b")
-= <ol><li>a&lt;</li><li>b</li></ol>
-> definition list of ("t1"; "d1"; "t2"; "d2")
-= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt><dd>d2</dd></dl>
-> definition list of ("t1"; "d1"; "t2")
-= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt></dl>
+> unordered list of ("a"; "b"), ordered list of ("a<"; "b")
+= <ul><li>a</li><li>b</li></ul>, <ol><li>a&lt;</li><li>b</li></ol>
+> definition list of ("t1"; "d1"; "t2"; "d2"), definition list of ("t1"; "d1"; "t2")
+= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt><dd>d2</dd></dl>, <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt></dl>
 > unordered list "class=\"x\"" of ("a"; "b")
 = <ul class="x"><li>a</li><li>b</li></ul>
-> unordered list of (html "<b>a</b>"; html "c")
-= <ul><li><b>a</b></li><li>c</li></ul>
-> ordered list "start=3" of html "<i>x</i>"
-= <ol start=3><li><i>x</i></li></ol>
+> unordered list of (html "<b>a</b>"; html "c"), ordered list "start=3" of html "<i>x</i>"
+= <ul><li><b>a</b></li><li>c</li></ul>, <ol start=3><li><i>x</i></li></ol>
 > unordered lists ("class=a"; "class=b") of ("x")
 = <ul class=a><li>x</li></ul>
 = <ul class=b><li>x</li></ul>
@@ -93,20 +83,12 @@
 = <ul><li><p>a</p></li><li><p>b</p></li></ul>
 > (p of ((html "<b>" & "1") & (html "</b>" & "2"))) as string
 = <p><b>1</b>2</p>
-> div of concatenation (br) of (ps of ("a"; "b"))
-= <div><p>a</p><br/><p>b</p></div>
-> item 0 of (em of "x", 2)
-= <em>x</em>
+> div of concatenation (br) of (ps of ("a"; "b")), item 0 of (em of "x", 2)
+= <div><p>a</p><br/><p>b</p></div>, <em>x</em>
 
 # Tag names: a letter, then letters, digits, '-', '_', ':' or '.'.
-> html tag ("my-element", "x")
-= <my-element>x</my-element>
-> html tag ("svg:rect", "x")
-= <svg:rect>x</svg:rect>
-> html tag ("x_y.z", "x")
-= <x_y.z>x</x_y.z>
-> html tag ("TD", "x")
-= <TD>x</TD>
+> html tag ("my-element", "x"), html tag ("svg:rect", "x"), html tag ("x_y.z", "x"), html tag ("TD", "x")
+= <my-element>x</my-element>, <svg:rect>x</svg:rect>, <x_y.z>x</x_y.z>, <TD>x</TD>
 > html tags (("", "x"); ("-x", "x"); ("b/", "x"); ("b\"", "x"); ("\xc3\xa9t\xc3\xa9", "x"); ("b\x00", "x"))
 # The tuple form takes the whole text as the name.
 > exists html tag ("b c", "x")

@@ -39,7 +39,5 @@
 > (htmls ("<i>"; "<u>") & "&") as string
 = <i>&amp;
 = <u>&amp;
-> (item 1 of (1, html "<q>" & "\"")) as string
-= <q>&quot;
-> ((html "a" & "<") as html) & "b"
-= a&lt;b
+> (item 1 of (1, html "<q>" & "\"")) as string, ((html "a" & "<") as html) & "b"
+= <q>&quot;, a&lt;b

@@ -78,10 +78,8 @@
 = true, true, false
 
 # One expression per pattern; the plural makes several.
-> number of regexes ("a"; "b")
-= 2
-> number of (("a"; "b"; "c") whose (it = regex "a|c"))
-= 2
+> number of regexes ("a"; "b"), number of (("a"; "b"; "c") whose (it = regex "a|c"))
+= 2, 2
 > "abc" contains regexes ("x"; "b")
 = false
 = true

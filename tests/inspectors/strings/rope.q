@@ -75,10 +75,8 @@
 = ad
 = bc
 = bd
-> (item 0 of (rope "a" & "b", 1)) as string
-= ab
-> item 0 of (rope "a" & "b", rope "c")
-= ab
+> (item 0 of (rope "a" & "b", 1)) as string, item 0 of (rope "a" & "b", rope "c")
+= ab, ab
 > (((rope "a" & "b") whose (it contains "ab")) & "c") as string
 = abc
 > (if true then rope "a" & "b" else rope "c") as string
