@@ -23,8 +23,8 @@
 > htmls ("<i>"; "")
 = <i>
 =
-> html "<b>" as html, html "" as string
-= <b>, 
+> html "" as string, html "<b>" as html
+= , <b>
 
 # Joining: a string operand is escaped, an html operand is not.
 > html "<b>" & "<" & html "</b>", "x&y" & html "<br/>"

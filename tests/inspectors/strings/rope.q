@@ -12,8 +12,8 @@
 = x
 > ("ab" & rope "cd") as string, (rope "ab" & rope "cd") as string
 = abcd, abcd
-> length of (rope ""), (rope "" & "" & rope "") as string
-= 0, 
+> (rope "" & "" & rope "") as string, length of (rope "")
+= , 0
 > lengths of ropes ("a"; "bcd"; "")
 = 1
 = 3

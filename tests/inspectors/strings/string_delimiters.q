@@ -29,15 +29,17 @@
 > substrings before "," of ",,"
 =
 =
-> substrings between "," of ",,", substrings after "," of "a,"
-= , 
+> substrings between "," of ",,"
+=
+> substrings after "," of "a,"
+=
 
 # Without the delimiter: nothing, except the whole string separated by it.
 > substrings before ":" of "abc"
 > substrings between ":" of "abc"
 > substrings after ":" of "abc"
-> substrings separated by ":" of "abc", substrings separated by ":" of ""
-= abc, 
+> substrings separated by ":" of "", substrings separated by ":" of "abc"
+= , abc
 # An empty delimiter never occurs.
 > substrings before "" of "abc"
 > substrings between "" of "abc"

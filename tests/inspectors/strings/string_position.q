@@ -20,8 +20,8 @@
 > preceding text of position 1 of "abc"
 : substring
 = a
-> following text of position 1 of "abc", following text of position 3 of "abc"
-= bc, 
+> following text of position 3 of "abc", following text of position 1 of "abc"
+= , bc
 > preceding text of position 0 of "abc"
 =
 > following texts of positions of "ab"

@@ -5,12 +5,14 @@
 = x
 > "  a b  " as left trimmed string & "|", "  a b  " as right trimmed string & "|"
 = a b  |,   a b|
-> "|" & "  a b  " as right trimmed string, " " as right trimmed string
-= |  a b, 
-> " " as left trimmed string, " \t\n " as trimmed string
-= , 
-> "\x0d\x0dx\x0d" as trimmed string, "" as trimmed string
-= x, 
+> " " as right trimmed string, "|" & "  a b  " as right trimmed string
+= , |  a b
+> " " as left trimmed string
+=
+> " \t\n " as trimmed string
+=
+> "" as trimmed string, "\x0d\x0dx\x0d" as trimmed string
+= , x
 # Vertical tab and form feed are not whitespace; neither is NUL.
 > number of characters of ("\x0bx\x0c" as trimmed string), number of characters of (" \x00 " as trimmed string)
 = 3, 1

@@ -7,8 +7,8 @@
 = ab
 > first 0 of "abc", first 3 of "abc"
 = , abc
-> exists first 4 of "abc", last 2 of "abc", last 0 of "abc"
-= false, bc, 
+> last 0 of "abc", exists first 4 of "abc", last 2 of "abc"
+= , false, bc
 > last 4 of "abc"
 ! no such object
 > first 0 of "", exists first 1 of "", exists first (-1) of "abc", exists last 9223372036854775807 of "abc"
@@ -64,8 +64,8 @@
 > following text of first "b" of "abc"
 : substring
 = c
-> preceding text of first "b" of "abc", following text of last "c" of "abc"
-= a, 
+> following text of last "c" of "abc", preceding text of first "b" of "abc"
+= , a
 > preceding text of first 0 of "abc", following text of first "b" of "abcb"
 = , cb
 > following texts of substrings "b" of "abcb"
