@@ -36,6 +36,14 @@
 = true, true, false
 > regex "a\x00b"
 ! InvalidRegularExpression
+# A substring ends where it ends, whatever bytes follow it in the string it was cut
+# from; the empty text of a hexadecimal cast has no bytes at all.
+> first 2 of "bbX" = regex "b+$", first 2 of "bbX" ends with regex "^b+$"
+= true, true
+> first 3 of "abbXabb" ends with regex "b+$", first 3 of "abbXabb" contains regex "b+$", first 3 of "abbXabb" starts with regex "b+$", first 3 of "abbXabb" = regex "b+$"
+= true, true, false, false
+> ("" as hexadecimal) contains regex "b+$", ("" as hexadecimal) = regex "", ("" as hexadecimal) ends with regex ""
+= false, true, true
 
 # A pattern that does not compile is an error, not a false relation.
 > regex "("
