@@ -79,41 +79,6 @@ class State {
   std::vector<unsigned char> bytes_;
 };
 
-// Calls `first`, then `next`, until one yields nothing (false or no value), and reads
-// each result's 64 bits: an integer's or a probe's.
-std::vector<std::int64_t> Drain(Registration const& r, PropertyGetter first, PropertyGetter next,
-                                void const* parameter, void const* object, State& state) {
-  std::vector<std::int64_t> values;
-  for (PropertyGetter step = first;; step = next) {
-    alignas(8) std::int64_t value = 0;
-    try {
-      if (!step(&value, parameter, object, state.get(), r.context)) return values;
-    } catch (NoValue const&) {
-      return values;
-    }
-    values.push_back(value);
-  }
-}
-
-std::vector<std::int64_t> Iterate(Registration const& r, void const* parameter,
-                                  void const* object) {
-  State state(r);
-  return Drain(r, r.first, r.next, parameter, object, state);
-}
-
-// The aggregation protocol over the elements: whatever each phase yields, in order.
-std::vector<std::int64_t> Aggregate(Registration const& r, std::vector<Probe> const& elements) {
-  State state(r);
-  auto values = Drain(r, r.firstInitial, r.nextInitial, nullptr, nullptr, state);
-  for (Probe const& e : elements) {
-    for (std::int64_t v : Drain(r, r.first, r.next, nullptr, &e, state)) values.push_back(v);
-  }
-  for (std::int64_t v : Drain(r, r.firstFinal, r.nextFinal, nullptr, nullptr, state)) {
-    values.push_back(v);
-  }
-  return values;
-}
-
 TEST_F(ProbeModule, TypesCarryNameSizeAndFingerprint) {
   Registration const* probe = Registry::Global().FindType("probe");
   ASSERT_NE(probe, nullptr);
@@ -210,25 +175,8 @@ TEST_F(ProbeModule, NumberedPropertyRejectsNegativeNumbersBeforeAnythingElse) {
 
 // Exceptions passing through the getters, the records and results of casts and
 // operators, derived types, extrema (by an order of their own, ties kept first) and
-// unique values are in the query files of the real library; so are iterated
-// properties over Prop and IteratedNamedProperty.
-TEST_F(ProbeModule, IteratedPropertiesFollowTheFirstNextProtocol) {
-  Probe const three{3}, zero{0}, ten{10};
-  integer const step(4);
-  using Values = std::vector<std::int64_t>;
-  EXPECT_EQ(Iterate(PropertyNamed("countdown"), nullptr, &three), (Values{3, 2, 1}));
-  EXPECT_EQ(Iterate(PropertyNamed("countdown"), nullptr, &zero), Values{});
-  EXPECT_EQ(Iterate(PropertyNamed("countdown by"), &step, &ten), (Values{10, 6, 2}));
-  EXPECT_EQ(Iterate(PropertyNamed("named countdown"), nullptr, &three), (Values{3, 2, 1}));
-}
-
-TEST_F(ProbeModule, AggregatesYieldInEveryPhase) {
-  using Values = std::vector<std::int64_t>;
-  Registration const& total = PropertyNamed("total");
-  EXPECT_EQ(Aggregate(total, {{1}, {2}, {3}}), (Values{-1, 1, 3, 6, 6, 6}));
-  EXPECT_EQ(Aggregate(total, {}), (Values{-1, 0, 0}));
-}
-
+// unique values are in the query files of the real library; the iteration and
+// aggregation protocols of this module's shapes are in probe_module.q.
 TEST(ModuleLoading, UnloadWithdrawsEveryRegistrationInReverseOrder) {
   std::size_t const before = Registry::Global().Size();
   evaluator::Library library(ModulePath());

@@ -11,13 +11,10 @@
 
 # exists, number of and whose absorb a missing value; whose treats it as false,
 # even under not.
-> exists least significant one bit of bit set "0"; exists least significant one bit of bit set "1"
-= false
-= true
-> number of (least significant one bit of bit set "0"; 1)
-= 1
-> number of least significant one bits of bit set "0"
-= 0
+> exists least significant one bit of bit set "0", exists least significant one bit of bit set "1"
+= false, true
+> number of (least significant one bit of bit set "0"; 1), number of least significant one bits of bit set "0"
+= 1, 0
 > (bit set "0"; bit set "1") whose (least significant one bit of it = 0)
 = 1
 > (bit set "0"; bit set "1") whose (not (least significant one bit of it = 5))

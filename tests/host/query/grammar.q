@@ -9,13 +9,10 @@
 = 1, 2
 = 3, 4
 : (integer, integer)
-> - 1 as string & "x"
-= -1x
-> 2 * 3 mod 4
-= 2
-> 10 - 4 - 3; 12 / 2 / 3
-= 3
-= 2
+> - 1 as string & "x", 2 * 3 mod 4
+= -1x, 2
+> 10 - 4 - 3, 12 / 2 / 3
+= 3, 2
 > true or false and false
 = true
 > not 1 = 2
@@ -23,14 +20,10 @@
 
 # The object after `of` is a unary: a minus, `not`, `exists` or `number of` needs
 # no parentheses there. A cast still applies to the whole phrase before it.
-> significant digits 2 of -1250
-= -1300
-> significant digits 2 of - (1250)
-= -1300
-> significant digits 1 of number of (1; 2; 3)
-= 3
-> significant digits 2 of -1250 as string & "!"
-= -1300!
+> significant digits 2 of -1250, significant digits 2 of - (1250)
+= -1300, -1300
+> significant digits 1 of number of (1; 2; 3), significant digits 2 of -1250 as string & "!"
+= 3, -1300!
 
 # A byte-order mark at the very start of a query is skipped; anywhere else it is
 # not a token.
@@ -99,12 +92,10 @@
 ! DivisionByZero
 
 # exists, number of, if.
-> exists (1; 2); exists ((1; 2) whose (it > 2))
-= true
-= false
-> number of (5; 6; 7); number of ((1;2) whose (false))
-= 3
-= 0
+> exists (1; 2), exists ((1; 2) whose (it > 2))
+= true, false
+> number of (5; 6; 7), number of ((1;2) whose (false))
+= 3, 0
 > number of ("x" as integer; 2; "3" as integer)
 = 2
 > if 1 < 2 then "yes" else "no"

@@ -8,12 +8,8 @@
 > one bits of bit set "0000101"
 = 0
 = 2
-> bit set "" as string
-=
-> bit set "0000" as string
-=
-> bit set "0000" = bit set ""
-= true
+> bit set "" as string, bit set "0000" as string, bit set "0000" = bit set ""
+= , , true
 
 # Sixty-four significant digits fit, sixty-five do not; leading zeros don't count.
 > bit set "1111111111111111111111111111111111111111111111111111111111111111" as integer
@@ -22,48 +18,32 @@
 = -1
 > bit set "11111111111111111111111111111111111111111111111111111111111111111"
 ! no such object
-> exists bit set "12"
-= false
-> exists bit set " 1"
-= false
+> exists bit set "12", exists bit set " 1"
+= false, false
 
 # Integers share their 64 bits with bit sets, in both directions.
-> -1 as bit set as string
-= 1111111111111111111111111111111111111111111111111111111111111111
-> most significant one bit of (-1 as bit set)
-= 63
-> number of one bits of (-1 as bits)
-= 64
-> 5 as bits as string
-= 101
+> -1 as bit set as string, most significant one bit of (-1 as bit set)
+= 1111111111111111111111111111111111111111111111111111111111111111, 63
+> number of one bits of (-1 as bits), 5 as bits as string
+= 64, 101
 > (bit set "1000000000000000000000000000000000000000000000000000000000000000") as integer
 = -9223372036854775808
 > 0 as bit set as string
 =
 
 # Single bits, as sets and as tests.
-> bit 0 as string
-= 1
-> bit 63 as integer
-= -9223372036854775808
-> exists bit 64
-= false
-> exists bit (-1)
-= false
-> bit 63 of (-1 as bit set)
-= true
-> bit 0 of bit set "10"
-= false
+> bit 0 as string, bit 63 as integer, exists bit 64
+= 1, -9223372036854775808, false
+> exists bit (-1), bit 63 of (-1 as bit set), bit 0 of bit set "10"
+= false, true, false
 > bit 64 of (-1 as bit set)
 ! no such object
 > exists bit (-1) of (-1 as bit set)
 = false
 
 # Lowest and highest one bits; the empty set has neither.
-> least significant one bit of bit set "0000101"
-= 0
-> most significant one bit of bit set "0000101"
-= 2
+> least significant one bit of bit set "0000101", most significant one bit of bit set "0000101"
+= 0, 2
 > least significant one bit of bit set "1000"
 = 3
 > least significant one bit of bit set ""
@@ -72,26 +52,16 @@
 = false
 
 # Set arithmetic and relations.
-> (bit set "1100" + bit set "1010") as string
-= 1110
-> (bit set "1100" - bit set "1010") as string
-= 100
-> (bit set "1100" * bit set "1010") as string
-= 1000
-> bit set "1100" contains bit set "100"
-= true
-> bit set "1100" contains bit set "110"
-= false
-> bit set "1100" contains bit set ""
-= true
-> bit set "" contains bit set ""
-= true
-> bit set "" contains bit set "1"
-= false
-> bit set "101" = bit set "0101"
-= true
-> bit set "101" != bit set "100"
-= true
+> (bit set "1100" + bit set "1010") as string, (bit set "1100" - bit set "1010") as string
+= 1110, 100
+> (bit set "1100" * bit set "1010") as string, bit set "1100" contains bit set "100"
+= 1000, true
+> bit set "1100" contains bit set "110", bit set "1100" contains bit set ""
+= false, true
+> bit set "" contains bit set "", bit set "" contains bit set "1"
+= true, false
+> bit set "101" = bit set "0101", bit set "101" != bit set "100"
+= true, true
 
 # Shifts: left shifts never lose a one bit, right shifts may.
 > left shift 1 of bit set "101" as string
@@ -102,20 +72,14 @@
 = -9223372036854775808
 > left shift 63 of bit 1
 ! no such object
-> left shift 5 of bit set "" as string
-=
-> left shift (-1) of bit set "101" as string
-= 10
-> left shift (-70) of (-1 as bit set) as string
-=
-> left shift (-63) of (-1 as bit set) as string
-= 1
+> left shift 5 of bit set "" as string, left shift (-1) of bit set "101" as string
+= , 10
+> left shift (-70) of (-1 as bit set) as string, left shift (-63) of (-1 as bit set) as string
+= , 1
 > right shift 1 of bit set "101" as string
 = 10
-> right shift 64 of (-1 as bit set) as string
-=
-> right shift (-1) of bit 62 as integer
-= -9223372036854775808
+> right shift 64 of (-1 as bit set) as string, right shift (-1) of bit 62 as integer
+= , -9223372036854775808
 > right shift (-1) of bit 63
 ! no such object
 > right shift (-9223372036854775807 - 1) of bit 0

@@ -2,22 +2,16 @@
 > conjunction of (true; false)
 : boolean
 = false
-> conjunction of (true; false; true)
-= false
-> conjunction of (true; true)
-= true
+> conjunction of (true; false; true), conjunction of (true; true)
+= false, true
 > disjunction of (false; false)
 = false
-> disjunction of (false; true; false)
-= true
-> conjunction of (true; true) whose (it = false)
-= true
+> disjunction of (false; true; false), conjunction of (true; true) whose (it = false)
+= true, true
 
 # Over an empty sequence: the neutral value.
-> conjunction of (true; false) whose (it and not it)
-= true
-> disjunction of (true; true) whose (not it)
-= false
+> conjunction of (true; false) whose (it and not it), disjunction of (true; true) whose (not it)
+= true, false
 
 # Over a computed plural.
 > disjunction of (bits 2 of bit sets ("100"; "011"))

@@ -3,10 +3,8 @@
 > mean of (1; 2)
 : floating point
 = 1.5
-> mean of (1; 2; 3; 4) = 5 / (2 as floating point)
-= true
-> mean of (-7) = -7
-= true
+> mean of (1; 2; 3; 4) = 5 / (2 as floating point), mean of (-7) = -7
+= true, true
 > mean of (floating point "0.5"; floating point "1.5"; -2 as floating point) = 0
 = true
 > number of means of (1; 2)
@@ -25,10 +23,8 @@
 > standard deviation of (2; 4; 4; 4; 5; 5; 7; 9)
 : floating point
 = 2.0
-> standard deviation of (2; 4; 4; 4; 5; 5; 7; 9) = 2
-= true
-> standard deviation of (1; 3) = 1
-= true
+> standard deviation of (2; 4; 4; 4; 5; 5; 7; 9) = 2, standard deviation of (1; 3) = 1
+= true, true
 > standard deviation of (5) = 0
 = true
 > standard deviation of (floating point "1.5"; floating point "2.5") = floating point "0.5"
@@ -53,10 +49,8 @@
 = false
 
 # Nothing to average: 0 / 0, NaN flagged invalid.
-> nan of mean of ((1; 2) whose (it > 5))
-= true
-> invalid of mean of ((1; 2) whose (it > 5))
-= true
+> nan of mean of ((1; 2) whose (it > 5)), invalid of mean of ((1; 2) whose (it > 5))
+= true, true
 > nan of standard deviation of ((1; 2) whose (it > 5))
 = true
 > invalid of standard deviation of ((1; 2) whose (it > 5))

@@ -3,14 +3,8 @@
 > numeric value of "abc123def456"
 : integer
 = 123
-> numeric value of "007"
-= 7
-> numeric value of "-12.5"
-= 12
-> numeric value of "1e9"
-= 1
-> numeric value of "version\x00 42"
-= 42
+> numeric value of "007", numeric value of "-12.5", numeric value of "1e9", numeric value of "version\x00 42"
+= 7, 12, 1, 42
 # The bytes on either side of the digits in ASCII, and the high ones, are no digits.
 > numeric value of "/:\x7f\x80\xff5:"
 = 5

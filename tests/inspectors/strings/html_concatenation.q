@@ -18,10 +18,8 @@
 # An html delimiter goes in as it is, between the elements only.
 > concatenation (html "<br/>") of (html "a"; html "b"; html "c")
 = a<br/>b<br/>c
-> concatenation (html "<hr/>") of ("a<"; "b&")
-= a&lt;<hr/>b&amp;
-> concatenation (html "|") of ("x")
-= x
+> concatenation (html "<hr/>") of ("a<"; "b&"), concatenation (html "|") of ("x")
+= a&lt;<hr/>b&amp;, x
 # A string delimiter is escaped like every other string.
 > concatenation "<br/>" of (html "a"; html "b")
 = a&lt;br/&gt;b
@@ -31,10 +29,8 @@
 = a&amp;b
 
 # Empty delimiters and empty elements are nothing special.
-> concatenation "" of (html "a"; html "b")
-= ab
-> concatenation (html "") of ("a"; ""; "b")
-= ab
+> concatenation "" of (html "a"; html "b"), concatenation (html "") of ("a"; ""; "b")
+= ab, ab
 > concatenation (html "|") of (""; "")
 = |
 
@@ -45,10 +41,8 @@
 
 # Elements made for the aggregate are copied before they go; the result points
 # into the aggregate's own bytes and outlives it.
-> html concatenation of (ps of ("1"; "2"; "3"))
-= <p>1</p><p>2</p><p>3</p>
-> (concatenation of (html "a" & "<"; html "b")) & ">"
-= a&lt;b&gt;
+> html concatenation of (ps of ("1"; "2"; "3")), (concatenation of (html "a" & "<"; html "b")) & ">"
+= <p>1</p><p>2</p><p>3</p>, a&lt;b&gt;
 > ((concatenation (html "-") of ("x"; "y")) & (concatenation (html "+") of ("x"; "y"))) as string
 = x-yx+y
 > concatenation of (((html "a" & "b") & (html "c" & "d")); html "e")

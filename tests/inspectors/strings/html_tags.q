@@ -4,24 +4,14 @@
 > p of "x<y"
 : html
 = <p>x&lt;y</p>
-> p of html "<b>x</b>"
-= <p><b>x</b></p>
-> p of ""
-= <p></p>
-> anchor "href=\"u\"" of "t"
-= <a href="u">t</a>
-> italic of "t"
-= <i>t</i>
-> b of "t"
-= <b>t</b>
-> h1 of "t"
-= <h1>t</h1>
-> html of (head of title of "T" & body of "B")
-= <html><head><title>T</title></head><body>B</body></html>
-> td "colspan=2" of html "&nbsp;"
-= <td colspan=2>&nbsp;</td>
-> table of tr of (th of "a" & td of "b")
-= <table><tr><th>a</th><td>b</td></tr></table>
+> p of html "<b>x</b>", p of ""
+= <p><b>x</b></p>, <p></p>
+> anchor "href=\"u\"" of "t", italic of "t"
+= <a href="u">t</a>, <i>t</i>
+> b of "t", h1 of "t", html of (head of title of "T" & body of "B")
+= <b>t</b>, <h1>t</h1>, <html><head><title>T</title></head><body>B</body></html>
+> td "colspan=2" of html "&nbsp;", table of tr of (th of "a" & td of "b")
+= <td colspan=2>&nbsp;</td>, <table><tr><th>a</th><td>b</td></tr></table>
 # Plurals are the name and "s".
 > addresss of ("a"; "b")
 = <address>a</address>
@@ -33,20 +23,12 @@
 = <a href="#">2</a>
 
 # The generic tag: the name up to the first whitespace byte, attributes after it.
-> html tag "td colspan=2" of "x"
-= <td colspan=2>x</td>
-> html tag "td\tclass=\"c\"" of html "<b>x</b>"
-= <td class="c"><b>x</b></td>
-> html tag "td" of "<"
-= <td>&lt;</td>
-> html tag "td " of "x"
-= <td>x</td>
-> html tag ("b", "x&y")
-= <b>x&amp;y</b>
-> html tag ("b", html "<i>x</i>")
-= <b><i>x</i></b>
-> html tag ("a", attr list of ("href", "u"), "t")
-= <a href="u">t</a>
+> html tag "td colspan=2" of "x", html tag "td\tclass=\"c\"" of html "<b>x</b>"
+= <td colspan=2>x</td>, <td class="c"><b>x</b></td>
+> html tag "td" of "<", html tag "td " of "x"
+= <td>&lt;</td>, <td>x</td>
+> html tag ("b", "x&y"), html tag ("b", html "<i>x</i>"), html tag ("a", attr list of ("href", "u"), "t")
+= <b>x&amp;y</b>, <b><i>x</i></b>, <a href="u">t</a>
 > html tag ("a", attr list of ("href", "u"), html "<b>t</b>")
 = <a href="u"><b>t</b></a>
 # An empty attribute list writes no space.
@@ -59,14 +41,10 @@
 = false
 
 # Attribute text is written as given, as long as it cannot end the tag.
-> p "class=\"a b\" id=x hidden" of "t"
-= <p class="a b" id=x hidden>t</p>
-> p "title='it' lang=en" of "t"
-= <p title='it' lang=en>t</p>
-> exists p "title='it''s'" of "t"
-= false
-> p "title=\"1 > 0\"" of "t"
-= <p title="1 > 0">t</p>
+> p "class=\"a b\" id=x hidden" of "t", p "title='it' lang=en" of "t"
+= <p class="a b" id=x hidden>t</p>, <p title='it' lang=en>t</p>
+> exists p "title='it''s'" of "t", p "title=\"1 > 0\"" of "t"
+= false, <p title="1 > 0">t</p>
 > (p "a=\"\x00\"" of "\x00") as string = "<p a=\"\x00\">\x00</p>"
 = true
 > ps ("x>y"; "onclick=\"x"; "a=\"1\"b=2"; "a="; "<x") of "t"
@@ -74,35 +52,21 @@
 = false
 
 # Empty tags.
-> hr
-= <hr/>
-> br
-= <br/>
-> br "clear=\"all\""
-= <br clear="all"/>
+> hr, br, br "clear=\"all\""
+= <hr/>, <br/>, <br clear="all"/>
 # An unquoted last value keeps a space before the slash, so the slash stays out of it.
-> br "clear=all"
-= <br clear=all />
-> exists hr "/>"
-= false
-> p of (html "a" & br & "b")
-= <p>a<br/>b</p>
+> br "clear=all", exists hr "/>", p of (html "a" & br & "b")
+= <br clear=all />, false, <p>a<br/>b</p>
 
 # Lists: the list tag opens with the first item and carries the attributes.
-> unordered list of ("a"; "b")
-= <ul><li>a</li><li>b</li></ul>
-> ordered list of ("a<"; "b")
-= <ol><li>a&lt;</li><li>b</li></ol>
-> definition list of ("t1"; "d1"; "t2"; "d2")
-= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt><dd>d2</dd></dl>
-> definition list of ("t1"; "d1"; "t2")
-= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt></dl>
+> unordered list of ("a"; "b"), ordered list of ("a<"; "b")
+= <ul><li>a</li><li>b</li></ul>, <ol><li>a&lt;</li><li>b</li></ol>
+> definition list of ("t1"; "d1"; "t2"; "d2"), definition list of ("t1"; "d1"; "t2")
+= <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt><dd>d2</dd></dl>, <dl><dt>t1</dt><dd>d1</dd><dt>t2</dt></dl>
 > unordered list "class=\"x\"" of ("a"; "b")
 = <ul class="x"><li>a</li><li>b</li></ul>
-> unordered list of (html "<b>a</b>"; html "c")
-= <ul><li><b>a</b></li><li>c</li></ul>
-> ordered list "start=3" of html "<i>x</i>"
-= <ol start=3><li><i>x</i></li></ol>
+> unordered list of (html "<b>a</b>"; html "c"), ordered list "start=3" of html "<i>x</i>"
+= <ul><li><b>a</b></li><li>c</li></ul>, <ol start=3><li><i>x</i></li></ol>
 > unordered lists ("class=a"; "class=b") of ("x")
 = <ul class=a><li>x</li></ul>
 = <ul class=b><li>x</li></ul>
@@ -119,20 +83,12 @@
 = <ul><li><p>a</p></li><li><p>b</p></li></ul>
 > (p of ((html "<b>" & "1") & (html "</b>" & "2"))) as string
 = <p><b>1</b>2</p>
-> div of concatenation (br) of (ps of ("a"; "b"))
-= <div><p>a</p><br/><p>b</p></div>
-> item 0 of (em of "x", 2)
-= <em>x</em>
+> div of concatenation (br) of (ps of ("a"; "b")), item 0 of (em of "x", 2)
+= <div><p>a</p><br/><p>b</p></div>, <em>x</em>
 
 # Tag names: a letter, then letters, digits, '-', '_', ':' or '.'.
-> html tag ("my-element", "x")
-= <my-element>x</my-element>
-> html tag ("svg:rect", "x")
-= <svg:rect>x</svg:rect>
-> html tag ("x_y.z", "x")
-= <x_y.z>x</x_y.z>
-> html tag ("TD", "x")
-= <TD>x</TD>
+> html tag ("my-element", "x"), html tag ("svg:rect", "x"), html tag ("x_y.z", "x"), html tag ("TD", "x")
+= <my-element>x</my-element>, <svg:rect>x</svg:rect>, <x_y.z>x</x_y.z>, <TD>x</TD>
 > html tags (("", "x"); ("-x", "x"); ("b/", "x"); ("b\"", "x"); ("\xc3\xa9t\xc3\xa9", "x"); ("b\x00", "x"))
 # The tuple form takes the whole text as the name.
 > exists html tag ("b c", "x")
@@ -148,9 +104,5 @@
 # Text that could end the tag, or leave a quote or a value open, is not.
 > ps (">"; "a=1>"; "a=\"1\">"; "a=<"; "a='x"; "a='1'b"; "a=`x`"; "a=x\"y"; "a=x'y"; "=a"; "/"; "a /"; "\""; "'") of "t"
 # Only an unquoted last value gets the space before the slash.
-> br "a=\"b\" c=d"
-= <br a="b" c=d />
-> br "a=\"b\""
-= <br a="b"/>
-> br "a"
-= <br a/>
+> br "a=\"b\" c=d", br "a=\"b\"", br "a"
+= <br a="b" c=d />, <br a="b"/>, <br a/>

@@ -5,18 +5,10 @@
 > "<b>" as html
 : html
 = &lt;b&gt;
-> "a<b&" as html
-= a&lt;b&amp;
-> "say \"hi\"" as html
-= say &quot;hi&quot;
-> "it's" as html
-= it's
-> "plain text" as html
-= plain text
-> "" as html
-=
-> "&amp;" as html
-= &amp;amp;
+> "a<b&" as html, "say \"hi\"" as html, "it's" as html
+= a&lt;b&amp;, say &quot;hi&quot;, it's
+> "plain text" as html, "" as html, "&amp;" as html
+= plain text, , &amp;amp;
 > ("<" as html) as string
 : string
 = &lt;
@@ -31,33 +23,21 @@
 > htmls ("<i>"; "")
 = <i>
 =
-> html "<b>" as html
-= <b>
-> html "" as string
-=
+> html "" as string, html "<b>" as html
+= , <b>
 
 # Joining: a string operand is escaped, an html operand is not.
-> html "<b>" & "<" & html "</b>"
-= <b>&lt;</b>
-> "x&y" & html "<br/>"
-= x&amp;y<br/>
-> html "<p>" & html "</p>"
-= <p></p>
-> "<" & html ""
-= &lt;
-> html "a" & ""
-= a
+> html "<b>" & "<" & html "</b>", "x&y" & html "<br/>"
+= <b>&lt;</b>, x&amp;y<br/>
+> html "<p>" & html "</p>", "<" & html "", html "a" & ""
+= <p></p>, &lt;, a
 
 # Values that point at their operands: escaped copies, html built from html, casts
 # of temporaries.
-> (("<" as html) & (">" as html)) as string
-= &lt;&gt;
-> ((html "<b>" & "1<2") & (html "</b>" & "&")) as string
-= <b>1&lt;2</b>&amp;
+> (("<" as html) & (">" as html)) as string, ((html "<b>" & "1<2") & (html "</b>" & "&")) as string
+= &lt;&gt;, <b>1&lt;2</b>&amp;
 > (htmls ("<i>"; "<u>") & "&") as string
 = <i>&amp;
 = <u>&amp;
-> (item 1 of (1, html "<q>" & "\"")) as string
-= <q>&quot;
-> ((html "a" & "<") as html) & "b"
-= a&lt;b
+> (item 1 of (1, html "<q>" & "\"")) as string, ((html "a" & "<") as html) & "b"
+= <q>&quot;, a&lt;b

@@ -38,10 +38,8 @@
 = cd
 > preceding text of first match (regex "[0-9]+") of "ab12cd"
 = ab
-> end of first match (regex "[0-9]+") of "ab12cd"
-= 4
-> first match (regex "b+") of "abbc" & "!"
-= bb!
+> end of first match (regex "[0-9]+") of "ab12cd", first match (regex "b+") of "abbc" & "!"
+= 4, bb!
 
 # Parenthesized parts.
 > parenthesized part 1 of first match (regex "(a)(b)?") of "ac"

@@ -72,24 +72,5 @@ TEST_F(RegularExpressionsTest, PatternsThatDoNotCompileAreNotRemembered) {
   EXPECT_THROW(other.FirstCaseSensitive(Text("(")), RegComp_Failed);
 }
 
-TEST_F(RegularExpressionsTest, RelationsOverTextWithoutTerminator) {
-  regular_expression_iterator expressions;
-  regular_expression const r = expressions.FirstCaseSensitive(Text("b+$"));
-  std::string const text = "abbXabb";
-  // "ab b" then more bytes that are not part of the string: "$" is the string's end.
-  inspector_string const prefix{reinterpret_cast<unsigned char const*>(text.data()), 3};
-  EXPECT_TRUE(EndsWith(prefix, r));
-  EXPECT_TRUE(Contains(prefix, r));
-  EXPECT_FALSE(StartsWith(prefix, r));
-  EXPECT_FALSE(prefix == r);
-  EXPECT_TRUE(Text("bb") == r);
-  EXPECT_TRUE(r == Text("bb"));
-  // An empty string with no bytes at all.
-  EXPECT_FALSE(Contains(inspector_string{}, r));
-  regular_expression const empty = expressions.FirstCaseSensitive(Text(""));
-  EXPECT_TRUE(inspector_string{} == empty);
-  EXPECT_TRUE(EndsWith(inspector_string{}, empty));
-}
-
 }  // namespace
 }  // namespace inspectors

@@ -10,44 +10,30 @@
 > rope "x"
 : rope
 = x
-> ("ab" & rope "cd") as string
-= abcd
-> (rope "ab" & rope "cd") as string
-= abcd
-> length of (rope "")
-= 0
-> (rope "" & "" & rope "") as string
-=
+> ("ab" & rope "cd") as string, (rope "ab" & rope "cd") as string
+= abcd, abcd
+> (rope "" & "" & rope "") as string, length of (rope "")
+= , 0
 > lengths of ropes ("a"; "bcd"; "")
 = 1
 = 3
 = 0
 
 # Search: a match that no single piece holds, one at either end, none at all.
-> (rope "ab" & "cd") contains "bc"
-= true
-> (rope "ab" & "cd") contains "abcd"
-= true
+> (rope "ab" & "cd") contains "bc", (rope "ab" & "cd") contains "abcd"
+= true, true
 > (rope "ab" & "cd") contains "abcde"
 = false
-> (rope "ab" & "cd") contains "ca"
-= false
-> ("a" & rope "b" & "c" & rope "d" & "e") contains "bcde"
-= true
+> (rope "ab" & "cd") contains "ca", ("a" & rope "b" & "c" & rope "d" & "e") contains "bcde"
+= false, true
 > ("a" & rope "b" & "c" & rope "d" & "e") does not contain "bd"
 = true
 # Every rope contains the empty text, the empty rope included.
-> (rope "ab" & "cd") contains ""
-= true
-> rope "" contains ""
-= true
-> rope "" contains "a"
-= false
+> (rope "ab" & "cd") contains "", rope "" contains "", rope "" contains "a"
+= true, true, false
 # A partial match at the end of one piece that fails in the next, then a real one.
-> (rope "xaba" & "babx") contains "abab"
-= true
-> (rope "aab" & "aac") contains "aabac"
-= false
+> (rope "xaba" & "babx") contains "abab", (rope "aab" & "aac") contains "aabac"
+= true, false
 > (rope "aab" & "aab") contains "baa"
 = true
 
@@ -65,10 +51,8 @@
 = false
 
 # Bytes are bytes: NUL is an ordinary byte in pieces and patterns.
-> length of (rope "a\x00b" & "\x00")
-= 4
-> (rope "a\x00" & "\x00b") contains "\x00\x00"
-= true
+> length of (rope "a\x00b" & "\x00"), (rope "a\x00" & "\x00b") contains "\x00\x00"
+= 4, true
 > (rope "a\x00" & "b") contains "a\x00\x00"
 = false
 
@@ -91,10 +75,8 @@
 = ad
 = bc
 = bd
-> (item 0 of (rope "a" & "b", 1)) as string
-= ab
-> item 0 of (rope "a" & "b", rope "c")
-= ab
+> (item 0 of (rope "a" & "b", 1)) as string, item 0 of (rope "a" & "b", rope "c")
+= ab, ab
 > (((rope "a" & "b") whose (it contains "ab")) & "c") as string
 = abc
 > (if true then rope "a" & "b" else rope "c") as string

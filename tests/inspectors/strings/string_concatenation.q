@@ -4,16 +4,12 @@
 > concatenation of ("a"; "b"; "c")
 : string
 = abc
-> concatenation ", " of ("a"; "b"; "c")
-= a, b, c
-> concatenation ", " of "a"
-= a
+> concatenation ", " of ("a"; "b"; "c"), concatenation ", " of "a"
+= a, b, c, a
 > concatenation of (("a"; "b") whose (it = "c"))
 =
-> concatenation ", " of (("a"; "b") whose (it = "c"))
-=
-> concatenation "" of ("a"; "b")
-= ab
+> concatenation ", " of (("a"; "b") whose (it = "c")), concatenation "" of ("a"; "b")
+= , ab
 # Empty elements still get their delimiters.
 > concatenation "-" of (""; ""; "x")
 = --x

@@ -38,10 +38,8 @@
 > substrings before ":" of "abc"
 > substrings between ":" of "abc"
 > substrings after ":" of "abc"
-> substrings separated by ":" of "abc"
-= abc
-> substrings separated by ":" of ""
-=
+> substrings separated by ":" of "", substrings separated by ":" of "abc"
+= , abc
 # An empty delimiter never occurs.
 > substrings before "" of "abc"
 > substrings between "" of "abc"

@@ -19,10 +19,8 @@
 = 1
 = 2
 > unique values of (("a"; "b") whose (it = "c"))
-> number of unique values of ("x"; "x"; "x")
-= 1
-> multiplicity of unique value of ("x"; "x"; "x")
-= 3
+> number of unique values of ("x"; "x"; "x"), multiplicity of unique value of ("x"; "x"; "x")
+= 1, 3
 # NUL bytes are part of the strings.
 > number of unique values of ("a\x00b"; "a\x00c"; "a")
 = 3
