@@ -47,7 +47,8 @@ class Recorder : public CharacterLexemeAcceptor,
 // Plain: white space is skipped, digits are decimal numerals, '.' begins a
 // floating-point numeral, letters are words of up to 3 bytes, any other byte is a
 // character. Folding: words are lower-cased. Hex: hex digits are numerals.
-enum class Mode { Plain, Folding, Hex };
+// Floating: digits begin floating-point numerals too.
+enum class Mode { Plain, Folding, Hex, Floating };
 
 class RecordingLexer : public Lexer {
  public:
@@ -65,8 +66,8 @@ class RecordingLexer : public Lexer {
   Lexeme& ChooseLexeme(byte first) override {
     if (Ascii::WhiteSpace().Contains(first)) return blanks_;
     if (mode_ == Mode::Hex && Ascii::HexDigits().Contains(first)) return hex_;
+    if (first == '.' || (mode_ == Mode::Floating && Ascii::Numeric().Contains(first))) return floating_;
     if (Ascii::Numeric().Contains(first)) return decimal_;
-    if (first == '.') return floating_;
     if (Ascii::Alphabetic().Contains(first)) return words_;
     return character_;
   }
@@ -125,34 +126,13 @@ TEST(Lexemes, TokensAndRangesDoNotDependOnChunking) {
       {"AB Ab Fix xYz", Mode::Folding, "key@0-2=0 key@3-5=0 key@6-9=2 word@10-13=xyz end=13 "},
       {"ABCD", Mode::Folding, "word@0-4=overflow end=4 "},
       {"a1b", Mode::Plain, "word@0-1=a num@1-2=1 word@2-3=b end=3 "},
+      // One point per numeral: a second one begins the next; a lone point is 0.
+      {"1.5.2", Mode::Floating, "float=1.500000 float=0.200000 end=5 "},
+      {". .25 7", Mode::Floating, "float=0.000000 float=0.250000 float=7.000000 end=7 "},
   };
   for (auto const& c : cases) {
     EXPECT_EQ(Lex(c.text, c.mode), c.tokens) << '"' << c.text << '"';
   }
-}
-
-TEST(Lexemes, FloatingPointNumeralsTakeOnePoint) {
-  struct {
-    char const* text;
-    char const* tokens;
-  } const cases[] = {
-      {".", "float=0.000000 end=1 "},
-      {".25", "float=0.250000 end=3 "},
-      // The second point begins a new numeral.
-      {"..5", "float=0.000000 float=0.500000 end=3 "},
-  };
-  for (auto const& c : cases) EXPECT_EQ(Lex(c.text, Mode::Plain), c.tokens) << '"' << c.text << '"';
-
-  struct Numbers : FloatingPointNumeralLexemeAcceptor, EndLexemeAcceptor {
-    void AcceptNumeral(double v) override { values.push_back(v); }
-    void AcceptEnd(unsigned long) override {}
-    std::vector<double> values;
-  } numbers;
-  OneLexemeLexer lexer(numbers);
-  FloatingPointNumeralLexeme numeral(numbers);
-  lexer.lexeme = &numeral;
-  StartReceiveAndEnd(lexer, ConstData("1.5.2"));
-  EXPECT_EQ(numbers.values, (std::vector<double>{1.5, 0.2}));
 }
 
 // A lexer that picks a lexeme which takes no byte would pick it again at the same

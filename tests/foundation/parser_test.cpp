@@ -13,7 +13,7 @@ namespace inspectors {
 namespace {
 
 // Sums and differences of decimal numbers with parentheses, such as
-// "10 - (4 plus 3)"; "plus" and "minus" may stand for the operators.
+// "10 - (4 + 3)".
 struct Calc {
   enum PartOfSpeech { Number, Plus, Minus, Open, Close, Operand, Inner, Sum, End };
   static constexpr PartOfSpeech kEnd = End;
@@ -28,14 +28,8 @@ struct CalcAutomaton {
     result = 0;
   }
   void PushNumber(long long n) { numbers.Push(n); }
-  void Add() {
-    numbers[1] += numbers[0];
-    numbers.Pop();
-  }
-  void Subtract() {
-    numbers[1] -= numbers[0];
-    numbers.Pop();
-  }
+  void Add() { numbers[1] += numbers[0]; numbers.Pop(); }
+  void Subtract() { numbers[1] -= numbers[0]; numbers.Pop(); }
   void Finish() { result = numbers.Top(); }
 };
 
@@ -61,22 +55,16 @@ CalcGrammar const& TheCalcGrammar() {
   return grammar;
 }
 
-constexpr TokenTableAssociation<C::PartOfSpeech> kWords[] = {
-    {"minus", C::Minus}, {"plus", C::Plus}, {nullptr, C::End}};
 constexpr TokenTableAssociation<C::PartOfSpeech> kOperators[] = {
     {"(", C::Open}, {")", C::Close}, {"+", C::Plus}, {"-", C::Minus}, {nullptr, C::End}};
 
-class CalcParser : public ReservedWordAcceptor<C::PartOfSpeech>,
-                   public NumeralLexemeAcceptor,
+class CalcParser : public NumeralLexemeAcceptor,
                    public OperatorLexemeAcceptor<C::PartOfSpeech>,
                    public EndLexemeAcceptor,
                    public Parser<C, A> {
  public:
   explicit CalcParser(A& automaton) : Parser(TheCalcGrammar(), automaton) {}
 
-  void AcceptReservedWord(TokenRange, C::PartOfSpeech p) override { AppendAndShift(p); }
-  void AcceptOrdinaryWord(TokenRange, ConstData) override { throw ParsingFailure(); }
-  void AcceptWordOverflow(TokenRange) override { throw ParsingFailure(); }
   void AcceptNumeral(TokenRange, unsigned long long n) override {
     Append(C::Number);
     GetSemantics().PushNumber(static_cast<long long>(n));
@@ -92,16 +80,9 @@ class CalcParser : public ReservedWordAcceptor<C::PartOfSpeech>,
 class CalcLexer : public Lexer {
  public:
   explicit CalcLexer(CalcParser& parser)
-      : Lexer(parser),
-        words_(Ascii::Alphabetic(), Data(word_, sizeof word_), Words(), parser, &Ascii::LowerCase()),
-        numeral_(parser),
-        operators_(Operators(), parser) {}
+      : Lexer(parser), numeral_(parser), operators_(Operators(), parser) {}
 
  private:
-  static TokenTable<C::PartOfSpeech> const& Words() {
-    static TokenTable<C::PartOfSpeech> const table(kWords);
-    return table;
-  }
   static TokenTable<C::PartOfSpeech> const& Operators() {
     static TokenTable<C::PartOfSpeech> const table(kOperators);
     return table;
@@ -109,13 +90,10 @@ class CalcLexer : public Lexer {
   Lexeme& ChooseLexeme(byte first) override {
     if (Ascii::WhiteSpace().Contains(first)) return blanks_;
     if (Ascii::Numeric().Contains(first)) return numeral_;
-    if (Ascii::Alphabetic().Contains(first)) return words_;
     return operators_;
   }
 
-  byte word_[6];
   IgnoredTextLexeme blanks_{Ascii::WhiteSpace()};
-  ReservedWordLexeme<C::PartOfSpeech> words_;
   NumeralLexeme numeral_;
   OperatorLexeme<C::PartOfSpeech> operators_;
 };
@@ -146,7 +124,6 @@ TEST(Parser, ReadsALanguageWhateverTheChunks) {
       {"10-(4-3)", "9"},
       {"((2))", "2"},
       {"(1+2)-(3+4)", "-4"},
-      {"1 PLUS 2 Minus 3", "0"},
       {"1+(2+(3+4))", "10"},
       {nested99, "1"},
       // Failures.
@@ -156,8 +133,6 @@ TEST(Parser, ReadsALanguageWhateverTheChunks) {
       {"1+", "!ParsingFailure"},
       {"(1", "!ParsingFailure"},
       {")", "!ParsingFailure"},
-      {"1 times 2", "!ParsingFailure"},    // an ordinary word
-      {"1 minuses 2", "!ParsingFailure"},  // a word overflow
       {"18446744073709551616", "!ParsingFailure"},
       {"1 * 2", "!ParsingFailure"},  // a bad operator
       {"1+(2+(3+(4+5)))", "!StackFull"},  // five pending numbers
