@@ -68,7 +68,11 @@ TimeInterval operator-(Instant a, Instant b) {
 }
 
 TimeInterval CFTimeIntervalToTimeInterval(double seconds) {
-  double const us = std::trunc(seconds * kMicrosecondsPerSecond + 0.5);
+  // The nearest microsecond, halves upward. Adding a half and cutting toward zero
+  // instead would put every negative whole second a microsecond short of itself.
+  double const exact = seconds * kMicrosecondsPerSecond;
+  double us = std::floor(exact);
+  if (exact - us >= 0.5) us += 1.0;
   // 2^63 is exact in a double; every double below it converts without overflow.
   constexpr double kLimit = 9223372036854775808.0;
   if (!(us >= -kLimit && us < kLimit)) throw IntegerOverflow();

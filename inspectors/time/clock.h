@@ -49,9 +49,9 @@ Instant operator+(TimeInterval t, Instant i);
 Instant operator-(Instant i, TimeInterval t);
 TimeInterval operator-(Instant a, Instant b);
 
-// Floating-point seconds to microseconds: the integer part, toward zero, of
-// seconds x 1000000 + 0.5. A value beyond 64 bits, or not a number, throws
-// `IntegerOverflow`.
+// Floating-point seconds to the nearest microsecond, halves rounded upward:
+// 0.0000005 s is 1 us, -0.0000025 s is -2 us, -1 s is -1000000 us. A value beyond
+// 64 bits, or not a number, throws `IntegerOverflow`.
 TimeInterval CFTimeIntervalToTimeInterval(double seconds);
 double AsCFTimeInterval(TimeInterval t) noexcept;
 // 1 January 2001 00:00:00 GMT.
