@@ -147,18 +147,12 @@ TEST(DaysOfTheYear, PastTheYearsEnd) {
   EXPECT_EQ(MonthOf(400, false), Month::December);
 }
 
-TEST(Names, FullAndShortAgree) {
-  for (int d = 0; d < 7; ++d) {
-    auto const day = static_cast<DayOfWeek>(d);
-    EXPECT_EQ(FullNameOfDayOfWeek(day).substr(0, 3), DayOfWeekToText(day));
-  }
-  for (int m = 1; m <= 12; ++m) {
-    auto const month = static_cast<Month>(m);
-    EXPECT_EQ(FullNameOfMonth(month).substr(0, 3), MonthToText(month));
-    EXPECT_EQ(MonthToTwoDigits(month), (m < 10 ? "0" : "") + std::to_string(m));
-  }
+TEST(Names, TheTablesEnds) {
+  EXPECT_EQ(DayOfWeekToText(DayOfWeek::Saturday), "Sat");
   EXPECT_EQ(FullNameOfDayOfWeek(DayOfWeek::Wednesday), "Wednesday");
+  EXPECT_EQ(MonthToText(Month::December), "Dec");
   EXPECT_EQ(FullNameOfMonth(Month::September), "September");
+  EXPECT_EQ(MonthToTwoDigits(Month::January), "01");
   EXPECT_EQ(MonthToText(static_cast<Month>(13)), "");
 }
 
