@@ -79,9 +79,8 @@ TimeInterval IntervalAutomaton::Result() const {
   if (s.tooLarge || s.whole > limit / kMicrosecondsPerSecond) throw IntegerOverflow();
   std::uint64_t const magnitude = s.whole * kMicrosecondsPerSecond + s.attos / kAttosPerMicrosecond;
   if (magnitude > limit) throw IntegerOverflow();
-  if (!negative_) return TimeInterval(static_cast<std::int64_t>(magnitude));
-  // -(2^63) without passing through +2^63.
-  return TimeInterval(-static_cast<std::int64_t>(magnitude - 1) - 1);
+  // Negated in unsigned arithmetic, so that a magnitude of 2^63 gives the least count.
+  return TimeInterval(static_cast<std::int64_t>(negative_ ? 0 - magnitude : magnitude));
 }
 
 void IntervalParser::AcceptNumeral(Decimal const& value) {
