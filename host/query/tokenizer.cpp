@@ -195,15 +195,6 @@ Token Tokenizer::Scan() {
   throw SyntaxError("unexpected " + Printable(c), token.column);
 }
 
-std::vector<Token> Tokenize(std::string_view query) {
-  Tokenizer tokenizer(query);
-  std::vector<Token> tokens;
-  do {
-    tokens.push_back(tokenizer.Next());
-  } while (tokens.back().kind != TokenKind::End);
-  return tokens;
-}
-
 std::string StringBytes(Token const& string) {
   std::string bytes;
   bytes.reserve(string.text.size());

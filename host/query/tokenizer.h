@@ -61,9 +61,6 @@ class Tokenizer {
   std::size_t count_ = 0;
 };
 
-// Every token of `query`, ending with one End token.
-std::vector<Token> Tokenize(std::string_view query);
-
 // The bytes of a String token, its escapes decoded.
 std::string StringBytes(Token const& string);
 

@@ -2,8 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace evaluator {
 namespace {
+
+// Every token of `query`, ending with one End token, as the parser reads them.
+std::vector<Token> Tokenize(std::string_view query) {
+  Tokenizer tokenizer(query);
+  std::vector<Token> tokens;
+  do {
+    tokens.push_back(tokenizer.Next());
+  } while (tokens.back().kind != TokenKind::End);
+  return tokens;
+}
 
 TEST(Tokenizer, TokensKeepTheirKindTextAndColumn) {
   auto tokens = Tokenize("Bit Set \"a\" <= 12 != (x_1) >=3rd;");
