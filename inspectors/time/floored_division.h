@@ -18,4 +18,12 @@ constexpr std::int64_t FlooredRemainder(std::int64_t dividend, std::int64_t divi
   return r < 0 ? r + divisor : r;
 }
 
+// Division rounded toward plus infinity; minus it is the floored quotient of the
+// negated dividend, without negating the dividend (which may be the least value).
+// The divisor must be positive.
+constexpr std::int64_t CeilingQuotient(std::int64_t dividend, std::int64_t divisor) noexcept {
+  std::int64_t const q = dividend / divisor;
+  return dividend % divisor > 0 ? q + 1 : q;
+}
+
 }  // namespace inspectors
