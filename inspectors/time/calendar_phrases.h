@@ -19,9 +19,12 @@ struct CalendarPhrase {
 };
 
 inline constexpr CalendarPhrase<DayOfWeek> kDayOfWeekPhrases[] = {
-    {"sunday", "sundays", DayOfWeek::Sunday},          {"monday", "mondays", DayOfWeek::Monday},
-    {"tuesday", "tuesdays", DayOfWeek::Tuesday},       {"wednesday", "wednesdays", DayOfWeek::Wednesday},
-    {"thursday", "thursdays", DayOfWeek::Thursday},    {"friday", "fridays", DayOfWeek::Friday},
+    {"sunday", "sundays", DayOfWeek::Sunday},
+    {"monday", "mondays", DayOfWeek::Monday},
+    {"tuesday", "tuesdays", DayOfWeek::Tuesday},
+    {"wednesday", "wednesdays", DayOfWeek::Wednesday},
+    {"thursday", "thursdays", DayOfWeek::Thursday},
+    {"friday", "fridays", DayOfWeek::Friday},
     {"saturday", "saturdays", DayOfWeek::Saturday}};
 
 inline constexpr CalendarPhrase<DayOfWeek> kFirstDayOfWeekPhrases[] = {
@@ -34,12 +37,18 @@ inline constexpr CalendarPhrase<DayOfWeek> kFirstDayOfWeekPhrases[] = {
     {"first saturday", "first saturdays", DayOfWeek::Saturday}};
 
 inline constexpr CalendarPhrase<Month> kMonthPhrases[] = {
-    {"january", "januarys", Month::January},       {"february", "februarys", Month::February},
-    {"march", "marchs", Month::March},             {"april", "aprils", Month::April},
-    {"may", "mays", Month::May},                   {"june", "junes", Month::June},
-    {"july", "julys", Month::July},                {"august", "augusts", Month::August},
-    {"september", "septembers", Month::September}, {"october", "octobers", Month::October},
-    {"november", "novembers", Month::November},    {"december", "decembers", Month::December}};
+    {"january", "januarys", Month::January},
+    {"february", "februarys", Month::February},
+    {"march", "marchs", Month::March},
+    {"april", "aprils", Month::April},
+    {"may", "mays", Month::May},
+    {"june", "junes", Month::June},
+    {"july", "julys", Month::July},
+    {"august", "augusts", Month::August},
+    {"september", "septembers", Month::September},
+    {"october", "octobers", Month::October},
+    {"november", "novembers", Month::November},
+    {"december", "decembers", Month::December}};
 
 // One `PropWith<D>` per phrase, registered in the phrases' order: f(D const&, ...)
 // with any plain Prop form after the datum.
@@ -54,7 +63,8 @@ class PropPerPhrase {
   template <class F, std::size_t... I>
   PropPerPhrase(CalendarPhrase<D> const (&phrases)[N], F f, FingerprintFunction fingerprint,
                 std::index_sequence<I...>)
-      : props_{PropWith<D>(phrases[I].name, phrases[I].plural, phrases[I].value, f, fingerprint)...} {}
+      : props_{
+            PropWith<D>(phrases[I].name, phrases[I].plural, phrases[I].value, f, fingerprint)...} {}
 
   PropWith<D> props_[N];
 };

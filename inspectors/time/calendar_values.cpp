@@ -17,24 +17,24 @@ constexpr std::int64_t kDaysPerWeek = 7;
 constexpr std::int64_t kMonthsPerYear = 12;
 
 constexpr TokenTableAssociation<DayOfWeek> kDayNames[] = {
-    {"fri", DayOfWeek::Friday},       {"friday", DayOfWeek::Friday},
-    {"mon", DayOfWeek::Monday},       {"monday", DayOfWeek::Monday},
-    {"sat", DayOfWeek::Saturday},     {"saturday", DayOfWeek::Saturday},
-    {"sun", DayOfWeek::Sunday},       {"sunday", DayOfWeek::Sunday},
-    {"thu", DayOfWeek::Thursday},     {"thursday", DayOfWeek::Thursday},
-    {"tue", DayOfWeek::Tuesday},      {"tuesday", DayOfWeek::Tuesday},
-    {"wed", DayOfWeek::Wednesday},    {"wednesday", DayOfWeek::Wednesday},
+    {"fri", DayOfWeek::Friday},    {"friday", DayOfWeek::Friday},
+    {"mon", DayOfWeek::Monday},    {"monday", DayOfWeek::Monday},
+    {"sat", DayOfWeek::Saturday},  {"saturday", DayOfWeek::Saturday},
+    {"sun", DayOfWeek::Sunday},    {"sunday", DayOfWeek::Sunday},
+    {"thu", DayOfWeek::Thursday},  {"thursday", DayOfWeek::Thursday},
+    {"tue", DayOfWeek::Tuesday},   {"tuesday", DayOfWeek::Tuesday},
+    {"wed", DayOfWeek::Wednesday}, {"wednesday", DayOfWeek::Wednesday},
     {nullptr, DayOfWeek::Sunday}};
 
 constexpr TokenTableAssociation<Month> kMonthNames[] = {
-    {"apr", Month::April},      {"april", Month::April},         {"aug", Month::August},
-    {"august", Month::August},  {"dec", Month::December},        {"december", Month::December},
-    {"feb", Month::February},   {"febr", Month::February},       {"february", Month::February},
-    {"jan", Month::January},    {"january", Month::January},     {"jul", Month::July},
-    {"july", Month::July},      {"jun", Month::June},            {"june", Month::June},
-    {"mar", Month::March},      {"march", Month::March},         {"may", Month::May},
-    {"nov", Month::November},   {"november", Month::November},   {"oct", Month::October},
-    {"october", Month::October}, {"sep", Month::September},      {"sept", Month::September},
+    {"apr", Month::April},           {"april", Month::April},       {"aug", Month::August},
+    {"august", Month::August},       {"dec", Month::December},      {"december", Month::December},
+    {"feb", Month::February},        {"febr", Month::February},     {"february", Month::February},
+    {"jan", Month::January},         {"january", Month::January},   {"jul", Month::July},
+    {"july", Month::July},           {"jun", Month::June},          {"june", Month::June},
+    {"mar", Month::March},           {"march", Month::March},       {"may", Month::May},
+    {"nov", Month::November},        {"november", Month::November}, {"oct", Month::October},
+    {"october", Month::October},     {"sep", Month::September},     {"sept", Month::September},
     {"september", Month::September}, {nullptr, Month::January}};
 
 // The value of a name in the table, matched in any case; no value otherwise. No
@@ -65,7 +65,8 @@ DayOfWeek DayMovedBy(DayOfWeek d, std::int64_t days) noexcept {
 }  // namespace
 
 Month MovedForward(Month m, std::int64_t months) noexcept {
-  std::int64_t const index = static_cast<std::int64_t>(m) - 1 + FlooredRemainder(months, kMonthsPerYear);
+  std::int64_t const index =
+      static_cast<std::int64_t>(m) - 1 + FlooredRemainder(months, kMonthsPerYear);
   return static_cast<Month>(index % kMonthsPerYear + 1);
 }
 Month MovedBack(Month m, std::int64_t months) noexcept {
@@ -100,7 +101,8 @@ day_of_week operator-(day_of_week const& d, time_interval const& t) {
   return day_of_week{DayMovedBy(d.day, WholeDaysInNegated(t))};
 }
 time_interval operator-(day_of_week const& a, day_of_week const& b) {
-  std::int64_t const days = FlooredRemainder(static_cast<std::int64_t>(a.day) - static_cast<std::int64_t>(b.day), kDaysPerWeek);
+  std::int64_t const days = FlooredRemainder(
+      static_cast<std::int64_t>(a.day) - static_cast<std::int64_t>(b.day), kDaysPerWeek);
   return integer(days) * day_of();
 }
 day_of_week StringAsDayOfWeek(inspector_string const& text) {
@@ -179,7 +181,8 @@ month_of_year operator-(month_of_year const& m, month_count const& n) {
   return month_of_year{MovedBack(m.month, n.months.get())};
 }
 month_count operator-(month_of_year const& a, month_of_year const& b) {
-  std::int64_t const months = static_cast<std::int64_t>(a.month) - static_cast<std::int64_t>(b.month);
+  std::int64_t const months =
+      static_cast<std::int64_t>(a.month) - static_cast<std::int64_t>(b.month);
   return month_count{FlooredRemainder(months, kMonthsPerYear)};
 }
 month_of_year IntegerAsMonth(integer const& n) {
@@ -289,7 +292,8 @@ month_count operator%(month_count const& a, month_count const& b) {
 inspector_string MonthCountAsString(month_count const& n) {
   // The magnitude in unsigned arithmetic, so that the least count has one too.
   std::int64_t const count = n.months.get();
-  std::uint64_t const magnitude = count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
+  std::uint64_t const magnitude =
+      count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
   std::uint64_t const years = magnitude / kMonthsPerYear;
   std::uint64_t const months = magnitude % kMonthsPerYear;
   std::string text = count < 0 ? "-" : "";
@@ -340,10 +344,11 @@ OperatorPlus<time_interval, day_of_week, day_of_week> const dayOfWeekLaterFromLe
 BinaryOperatorMinus<day_of_week, time_interval, day_of_week> const dayOfWeekEarlier(kPure);
 BinaryOperatorMinus<day_of_week, day_of_week, time_interval> const daysOfWeekApart(kPure);
 Prop const dayOfWeekNamed("day_of_week", "days_of_week", &StringAsDayOfWeek, kPure);
-Cast<inspector_string, day_of_week> const dayOfWeekFromString("day_of_week", &StringAsDayOfWeek, kPure);
+Cast<inspector_string, day_of_week> const dayOfWeekFromString("day_of_week", &StringAsDayOfWeek,
+                                                              kPure);
 Cast<day_of_week, inspector_string> const dayOfWeekToString("string", &DayOfWeekAsString, kPure);
-Cast<day_of_week, inspector_string> const dayOfWeekToThreeLetters("three letters", &DayOfWeekAsThreeLetters,
-                                                                  kPure);
+Cast<day_of_week, inspector_string> const dayOfWeekToThreeLetters("three letters",
+                                                                  &DayOfWeekAsThreeLetters, kPure);
 
 // Days of the month.
 ComparableInspectorRegistration<day_of_month> const comparableDaysOfMonth(kPure);
@@ -352,12 +357,15 @@ OperatorPlus<time_interval, day_of_month, day_of_month> const dayOfMonthLaterFro
 BinaryOperatorMinus<day_of_month, time_interval, day_of_month> const dayOfMonthEarlier(kPure);
 BinaryOperatorMinus<day_of_month, day_of_month, time_interval> const daysOfMonthApart(kPure);
 Prop const dayOfMonthNumbered("day_of_month", "days_of_month", &IntegerAsDayOfMonth, kPure);
-Cast<integer, day_of_month> const dayOfMonthFromInteger("day_of_month", &IntegerAsDayOfMonth, kPure);
+Cast<integer, day_of_month> const dayOfMonthFromInteger("day_of_month", &IntegerAsDayOfMonth,
+                                                        kPure);
 Cast<day_of_month, integer> const dayOfMonthToInteger("integer", &DayOfMonthAsInteger, kPure);
 Prop const dayOfMonthNamed("day_of_month", "days_of_month", &StringAsDayOfMonth, kPure);
-Cast<inspector_string, day_of_month> const dayOfMonthFromString("day_of_month", &StringAsDayOfMonth, kPure);
+Cast<inspector_string, day_of_month> const dayOfMonthFromString("day_of_month", &StringAsDayOfMonth,
+                                                                kPure);
 Cast<day_of_month, inspector_string> const dayOfMonthToString("string", &DayOfMonthAsString, kPure);
-Cast<day_of_month, inspector_string> const dayOfMonthToTwoDigits("two digits", &DayOfMonthAsTwoDigits, kPure);
+Cast<day_of_month, inspector_string> const dayOfMonthToTwoDigits("two digits",
+                                                                 &DayOfMonthAsTwoDigits, kPure);
 
 // Months of the year.
 ComparableInspectorRegistration<month_of_year> const comparableMonths(kPure);
@@ -372,8 +380,10 @@ Cast<month_of_year, integer> const monthToInteger("integer", &MonthAsInteger, kP
 Prop const monthNamed("month", "months", &StringAsMonth, kPure);
 Cast<inspector_string, month_of_year> const monthFromString("month", &StringAsMonth, kPure);
 Cast<month_of_year, inspector_string> const monthToString("string", &MonthAsString, kPure);
-Cast<month_of_year, inspector_string> const monthToThreeLetters("three letters", &MonthAsThreeLetters, kPure);
-Cast<month_of_year, inspector_string> const monthToTwoDigits("two digits", &MonthAsTwoDigits, kPure);
+Cast<month_of_year, inspector_string> const monthToThreeLetters("three letters",
+                                                                &MonthAsThreeLetters, kPure);
+Cast<month_of_year, inspector_string> const monthToTwoDigits("two digits", &MonthAsTwoDigits,
+                                                             kPure);
 
 // Years.
 ComparableInspectorRegistration<year> const comparableYears(kPure);

@@ -75,8 +75,8 @@ day_of_week operator-(day_of_week const& d, time_interval const& t);
 time_interval operator-(day_of_week const& a, day_of_week const& b);
 // "sun" or "sunday" in any case.
 day_of_week StringAsDayOfWeek(inspector_string const& text);
-inspector_string DayOfWeekAsString(day_of_week const& d);         // "Sunday"
-inspector_string DayOfWeekAsThreeLetters(day_of_week const& d);   // "Sun"
+inspector_string DayOfWeekAsString(day_of_week const& d);        // "Sunday"
+inspector_string DayOfWeekAsThreeLetters(day_of_week const& d);  // "Sun"
 
 // Days of the month. Moving does not wrap: day 30 plus 5 days has no value.
 boolean operator==(day_of_month const& a, day_of_month const& b);
