@@ -63,23 +63,29 @@ std::size_t ReadCount(std::string_view text, std::size_t& i) noexcept {
 struct Interval {
   std::size_t copies = 0;  // 0: not an interval
   bool optional = false;   // the minimum is 0
+  bool open = false;       // no maximum: the last copy loops
+  std::size_t bypasses = 0;  // copies that may be skipped, each by one more node
 };
 
-// If an interval "{m}", "{m,}" or "{m,n}" starts at `i` (on the brace), the
+// If an interval "{m}", "{m,}", "{m,n}" or "{,n}" starts at `i` (on the brace), the
 // number of copies it writes out, with `i` moved past it.
 Interval ReadInterval(std::string_view text, std::size_t& i) noexcept {
   std::size_t j = i + 1;
-  if (j >= text.size() || !IsDigit(text[j])) return {};
+  // "{,n}" is read as "{0,n}".
+  if (j >= text.size() || !(IsDigit(text[j]) || text[j] == ',')) return {};
   std::size_t const low = ReadCount(text, j);
   std::size_t copies = low;
+  bool open = false;
   if (j < text.size() && text[j] == ',') {
     ++j;
     // An open interval is written out as its minimum followed by a star.
-    copies = j < text.size() && IsDigit(text[j]) ? ReadCount(text, j) : SaturatingAdd(low, 1);
+    open = j >= text.size() || !IsDigit(text[j]);
+    copies = open ? SaturatingAdd(low, 1) : ReadCount(text, j);
   }
   if (j >= text.size() || text[j] != '}') return {};
   i = j + 1;
-  return Interval{std::max<std::size_t>(copies, 1), low == 0};
+  copies = std::max<std::size_t>(copies, 1);
+  return Interval{copies, low == 0, open, copies - std::min(low, copies)};
 }
 
 // Moves `i` from the '[' of a bracket expression past its closing ']'.
@@ -99,52 +105,96 @@ void SkipBracket(std::string_view text, std::size_t& i) noexcept {
   if (i < text.size()) ++i;
 }
 
-// A piece of a pattern once written out: its number of atoms, the work its empty
-// paths cost, and whether it can match the empty string.
+// A piece of a pattern once written out: its nodes, the empty paths the platform's
+// compiler follows through them, the further work of loops and anchors, the
+// anchors among them, whether it can match the empty string, and whether it loops
+// over something that can.
 struct Piece {
   std::size_t size = 0;
   std::size_t emptyPaths = 0;
+  std::size_t work = 0;
+  std::size_t anchors = 0;
   bool nullable = false;
+  bool loopsOverEmpty = false;
 };
+
+// Each anchor passed by empty paths doubles the closures the compiler builds
+// through a run; past this many the cost saturates anyway.
+constexpr std::size_t kLargestAnchorDoublings = 40;
 
 // One group being read: its finished pieces, and the last piece, which a
 // following repetition operator still applies to.
 struct Group {
-  std::size_t size = 0;
-  std::size_t emptyPaths = 0;
-  std::size_t nullableRun = 0;  // atoms of the nullable pieces just before `last`
+  Piece done;
+  std::size_t nullableRun = 0;  // nodes of the nullable pieces just before `last`
+  std::size_t runAnchors = 0;   // anchors among them
   bool alternativeNullable = true;
-  bool nullable = false;
   std::optional<Piece> last;
 
   void Commit() noexcept {
     if (!last) return;
-    size = SaturatingAdd(size, last->size);
-    emptyPaths = SaturatingAdd(emptyPaths, last->emptyPaths);
+    done.size = SaturatingAdd(done.size, last->size);
+    done.emptyPaths = SaturatingAdd(done.emptyPaths, last->emptyPaths);
+    done.work = SaturatingAdd(done.work, last->work);
+    done.anchors = SaturatingAdd(done.anchors, last->anchors);
     if (last->nullable) {
       nullableRun = SaturatingAdd(nullableRun, last->size);
+      runAnchors = SaturatingAdd(runAnchors, last->anchors);
+      if (last->loopsOverEmpty) {
+        // A loop back over a run of empty paths revisits the whole run from each
+        // of its nodes.
+        done.loopsOverEmpty = true;
+        std::size_t const cube =
+            SaturatingMultiply(SaturatingMultiply(nullableRun, nullableRun), nullableRun);
+        done.work = SaturatingAdd(done.work, cube / kLoopPathsPerAtom);
+      }
     } else {
       EndRun();
       alternativeNullable = false;
     }
     last.reset();
   }
-  // Every atom of a run of nullable pieces reaches every later one by empty paths.
+  // Every node of a run of nullable pieces reaches every later one by empty paths,
+  // and each anchor among them doubles the closures built through the run.
   void EndRun() noexcept {
-    emptyPaths = SaturatingAdd(emptyPaths, SaturatingMultiply(nullableRun, nullableRun));
+    done.emptyPaths =
+        SaturatingAdd(done.emptyPaths, SaturatingMultiply(nullableRun, nullableRun));
+    if (runAnchors > 0) {
+      std::size_t const doublings = std::min(runAnchors, kLargestAnchorDoublings);
+      done.work = SaturatingAdd(done.work,
+                                SaturatingMultiply(nullableRun, std::size_t{1} << doublings));
+    }
     nullableRun = 0;
+    runAnchors = 0;
   }
   void EndAlternative() noexcept {
     Commit();
     EndRun();
-    nullable = nullable || alternativeNullable;
+    done.nullable = done.nullable || alternativeNullable;
     alternativeNullable = true;
   }
+  // The group as a piece: its contents between an opening and a closing node.
   Piece Finish() noexcept {
     EndAlternative();
-    return Piece{size, emptyPaths, nullable};
+    Piece whole = done;
+    whole.size = SaturatingAdd(whole.size, 2);
+    return whole;
   }
 };
+
+// A loop back over empty paths. One around a piece that already loops over them
+// makes the compiler's work grow with the depth of the nesting, beyond any bound
+// worth estimating.
+void LoopOverEmpty(Piece& piece) noexcept {
+  if (piece.loopsOverEmpty) piece.work = kCap;
+  piece.loopsOverEmpty = true;
+}
+
+// An anchor matches the empty string under a condition: "^", "$", and the escapes
+// of word boundaries and buffer ends.
+bool IsAnchorEscape(char c) noexcept {
+  return c == 'b' || c == 'B' || c == '<' || c == '>' || c == '`' || c == '\'';
+}
 
 }  // namespace
 
@@ -154,6 +204,8 @@ std::size_t PatternCost(std::string_view pattern) noexcept {
     groups.back().Commit();
     groups.back().last = piece;
   };
+  Piece const atom{1, 0, 0, 0, false, false};
+  Piece const anchor{1, 0, 0, 1, true, false};
   std::size_t i = 0;
   while (i < pattern.size()) {
     char const c = pattern[i];
@@ -163,8 +215,7 @@ std::size_t PatternCost(std::string_view pattern) noexcept {
       groups.emplace_back();
       ++i;
     } else if (c == ')' && groups.size() > 1) {
-      Piece group = groups.back().Finish();
-      group.size = std::max<std::size_t>(group.size, 1);
+      Piece const group = groups.back().Finish();
       groups.pop_back();
       add(group);
       ++i;
@@ -172,41 +223,57 @@ std::size_t PatternCost(std::string_view pattern) noexcept {
       groups.back().EndAlternative();
       ++i;
     } else if ((c == '*' || c == '?') && last) {
-      // A loop or a bypass of empty paths; one around a piece that already has
-      // them multiplies the paths through it.
+      // A loop or a bypass: one more node, and empty paths around the piece; one
+      // around a piece that already has them multiplies the paths through it.
       if (last->nullable) {
         last->emptyPaths =
             SaturatingAdd(last->emptyPaths, SaturatingMultiply(last->size, last->size));
+        if (c == '*') LoopOverEmpty(*last);
       }
       last->size = SaturatingAdd(last->size, 1);
       last->nullable = true;
       ++i;
     } else if (c == '+' && last) {
       // Written out as the piece followed by the piece starred: two copies.
-      last->size = SaturatingMultiply(last->size, 2);
+      last->size = SaturatingAdd(SaturatingMultiply(last->size, 2), 1);
       last->emptyPaths = SaturatingMultiply(last->emptyPaths, 2);
+      last->work = SaturatingMultiply(last->work, 2);
+      last->anchors = SaturatingMultiply(last->anchors, 2);
+      if (last->nullable) LoopOverEmpty(*last);
       ++i;
     } else if (c == '{') {
       Interval const interval = ReadInterval(pattern, i);
       if (interval.copies == 0) {
-        add(Piece{1, 0, false});
+        add(atom);
         ++i;
       } else if (last) {
         // The copies of a nullable piece form a run, counted once committed.
-        Piece const repeated{SaturatingMultiply(last->size, interval.copies),
+        Piece const repeated{SaturatingAdd(SaturatingMultiply(last->size, interval.copies),
+                                           interval.bypasses),
                              SaturatingMultiply(last->emptyPaths, interval.copies),
-                             last->nullable || interval.optional};
+                             SaturatingMultiply(last->work, interval.copies),
+                             SaturatingMultiply(last->anchors, interval.copies),
+                             last->nullable || interval.optional,
+                             last->loopsOverEmpty};
+        bool const loops = interval.open && last->nullable;
         last = repeated;
+        if (loops) LoopOverEmpty(*last);
       }
     } else if (c == '[') {
       SkipBracket(pattern, i);
-      add(Piece{1, 0, false});
+      add(atom);
     } else if (c == '*' || c == '?' || c == '+') {
       ++i;  // nothing to repeat: an ordinary character or an error
-      add(Piece{1, 0, false});
+      add(atom);
+    } else if (c == '^' || c == '$') {
+      ++i;
+      add(anchor);
+    } else if (c == '\\') {
+      add(i + 1 < pattern.size() && IsAnchorEscape(pattern[i + 1]) ? anchor : atom);
+      i += 2;
     } else {
-      i += c == '\\' ? 2 : 1;
-      add(Piece{1, 0, false});
+      ++i;
+      add(atom);
     }
   }
   while (groups.size() > 1) {
@@ -215,7 +282,9 @@ std::size_t PatternCost(std::string_view pattern) noexcept {
     add(group);
   }
   Piece const whole = groups.back().Finish();
-  std::size_t const cost = SaturatingAdd(whole.size, whole.emptyPaths / kEmptyPathsPerAtom);
+  std::size_t const cost =
+      SaturatingAdd(SaturatingAdd(whole.size - 2, whole.emptyPaths / kEmptyPathsPerAtom),
+                    whole.work);
   return std::min(cost, kLargestPatternCost + 1);
 }
 

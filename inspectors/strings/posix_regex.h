@@ -85,16 +85,22 @@ class AutoRegex {
   std::unique_ptr<Compiled> compiled_;
 };
 
-// An estimate of the work of compiling a pattern, in atoms. The platform's compiler
-// writes every repetition out ("(ab){3}c" is 7 atoms; "a+", an "a" followed by
-// "a*", is 2) and then follows every path of empty matches: through a run of k
-// pieces that can match nothing it follows about k * k of them, and more through
-// nested stars. Without a bound, "((a{1000}){1000}){1000}" or "(a*){20000}" take it
-// minutes and gigabytes. Costs saturate at kLargestPatternCost + 1.
+// An estimate of the work of compiling a pattern, in nodes, where a node costs
+// about a microsecond. The platform's compiler writes every repetition out
+// ("(ab){3}c" is 13 nodes: each group opens and closes; "a+", an "a" followed by
+// "a*", is 3) and then follows every path of empty matches: through a run of k
+// nodes that can match nothing it follows about k * k of them, about k * k * k
+// when a loop leads back over the run, and twice as many for each anchor ("^",
+// "$", a word boundary) in the run. Without a bound, "((a{1000}){1000}){1000}",
+// "(a*){20000}", "a*{1000,}" or "((^|a)?){20,}" take it from a second to minutes
+// and gigabytes, none of which can be interrupted. Costs saturate at
+// kLargestPatternCost + 1.
 std::size_t PatternCost(std::string_view pattern) noexcept;
-inline constexpr std::size_t kLargestPatternCost = 100000;
-// Empty paths are cheaper to follow than atoms are to build, by about this factor.
-inline constexpr std::size_t kEmptyPathsPerAtom = 64;
+inline constexpr std::size_t kLargestPatternCost = 20000;
+// Empty paths and loops over them are cheaper to follow than nodes are to build,
+// by about these factors.
+inline constexpr std::size_t kEmptyPathsPerAtom = 128;
+inline constexpr std::size_t kLoopPathsPerAtom = 2048;
 
 // Whether the pattern refers back to a subexpression (\1 to \9 outside a
 // bracket expression). The platform accepts back references as an extension; it

@@ -69,6 +69,14 @@
 ! InvalidRegularExpression
 > "aaa" contains regex "(a*){100}b", "aaa" = regex "a{1,}"
 = false, true
+# The compiler's work also grows with groups in such runs, with loops back over
+# them and with every anchor in them; none of it can be interrupted.
+> "aaa" ends with regex "(a{10})(a)(b)?{1000}b)"
+! InvalidRegularExpression
+> "a" contains regex "((^|a)?){20,}"
+! InvalidRegularExpression
+> "a" contains regex ".*{1000,}a"
+! InvalidRegularExpression
 # Back references take time exponential in the text to match: refused.
 > regex "(a)\\1"
 ! InvalidRegularExpression
