@@ -49,6 +49,9 @@ class INSPECTORS_EXPORT NoSuchTimeOfDay : public InvalidTime {};
 class INSPECTORS_EXPORT NoTimeZone : public InvalidTime {};
 class INSPECTORS_EXPORT WrongDayOfWeek : public InvalidTime {};
 class INSPECTORS_EXPORT NoSuchDate : public InvalidTime {};
+// A date or instant outside the range the calendar arithmetic represents: before
+// 1 January of year 0, past the last year, or beyond a 64-bit microsecond count.
+class INSPECTORS_EXPORT TimeOutOfRange : public InvalidTime {};
 
 // Addresses.
 class INSPECTORS_EXPORT NotAnIP6Address : public DebuggableException {};
