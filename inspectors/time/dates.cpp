@@ -10,6 +10,7 @@
 #include "inspectors/time/calendar_phrases.h"
 #include "inspectors/time/floored_division.h"
 #include "inspectors/time/time_text.h"
+#include "inspectors/time/time_of_day.h"
 #include "inspectors/time/time_text_reading.h"
 #include "inspectors/time/wall_clock.h"
 
@@ -298,6 +299,14 @@ inspector_string DateAsString(inspector_date const& d) {
   return CopyToInspectorString(DateToText(AsDateRecord(d)).Bytes());
 }
 
+moment DateAndTime(inspector_date const& d, zoned_time_of_day const& z) {
+  inspector_date const epoch = AsInspectorDate(DateRecord(1, Month::January, 1970));
+  return january_1_1970() + (d - epoch) + z.time.sinceMidnight + z.zone.universalMinusLocal;
+}
+moment TimeAndDate(zoned_time_of_day const& z, inspector_date const& d) {
+  return DateAndTime(d, z);
+}
+
 inspector_date DateOfMoment(time_zone const& zone, Of, moment const& m) {
   try {
     return AsInspectorDate(TimeObject(AsInstant(m), AsTimeZone(zone)).date);
@@ -418,6 +427,10 @@ BinaryOperatorMinus<inspector_date, inspector_date, time_interval> const datesAp
 Prop const dateNamed("date", "dates", &StringAsDate, kPure);
 Cast<inspector_string, inspector_date> const dateFromString("date", &StringAsDate, kPure);
 Cast<inspector_date, inspector_string> const dateToString("string", &DateAsString, kPure);
+OperatorConcatenate<inspector_date, zoned_time_of_day, moment> const dateAndTime(kPure,
+                                                                            &DateAndTime);
+OperatorConcatenate<zoned_time_of_day, inspector_date, moment> const timeAndDate(kPure,
+                                                                            &TimeAndDate);
 Prop const dateOfMoment("date", "dates", &DateOfMoment, kPure);
 Prop const currentDate("current date", "current dates", &CurrentDate, kClock);
 Prop const currentDayOfWeek("current day_of_week", "current days_of_week", &CurrentDayOfWeek,

@@ -14,6 +14,7 @@
 #include "inspectors/time/calendar.h"
 #include "inspectors/time/calendar_values.h"
 #include "inspectors/time/moment.h"
+#include "inspectors/time/time_of_day.h"
 #include "inspectors/time/time_interval.h"
 #include "inspectors/time/time_zone.h"
 
@@ -140,6 +141,9 @@ inspector_date StringAsDate(inspector_string const& text);
 inspector_string DateAsString(inspector_date const& d);  // "Mon, 05 Jan 2004"
 
 // The date a clock in the zone shows at the moment.
+// The moment at which the zone's clock shows that date and time of day.
+moment DateAndTime(inspector_date const& d, zoned_time_of_day const& z);
+moment TimeAndDate(zoned_time_of_day const& z, inspector_date const& d);
 inspector_date DateOfMoment(time_zone const& zone, Of, moment const& m);
 // Today in the machine's zone, and its parts.
 inspector_date CurrentDate();
