@@ -80,3 +80,20 @@
 = 1
 = 1
 = 2
+
+# A range paired with an integer or a boolean, either way round: a tuple whose items
+# are the range and the value, and a kind of the plain tuple of them.
+> (universal time "6 Nov 1994 09:00" & universal time "6 Nov 1994 10:30") * 5
+: timed(time range, integer)
+= Sun, 06 Nov 1994 10:00:00 +0100 to Sun, 06 Nov 1994 11:30:00 +0100, 5
+> true * (universal time "6 Nov 1994 09:00" & universal time "6 Nov 1994 10:30")
+: timed(time range, boolean)
+= Sun, 06 Nov 1994 10:00:00 +0100 to Sun, 06 Nov 1994 11:30:00 +0100, true
+> item 1 of ((universal time "6 Nov 1994 09:00" & universal time "6 Nov 1994 10:30") * (5; -6; 7)), length of item 0 of (3 * (universal time "6 Nov 1994 08:00" & universal time "6 Nov 1994 10:30"))
+= 5, 02:30:00
+= -6, 02:30:00
+= 7, 02:30:00
+> ((universal time "6 Nov 1994 09:00" & universal time "6 Nov 1994 10:30") * 5; (universal time "6 Nov 1994 08:00" & universal time "6 Nov 1994 09:00", 6))
+: (time range, integer)
+= Sun, 06 Nov 1994 10:00:00 +0100 to Sun, 06 Nov 1994 11:30:00 +0100, 5
+= Sun, 06 Nov 1994 09:00:00 +0100 to Sun, 06 Nov 1994 10:00:00 +0100, 6
