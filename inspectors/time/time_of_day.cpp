@@ -13,7 +13,8 @@ namespace inspectors {
 namespace {
 
 inspector_string TwoDigits(integer const& n) {
-  return CopyToInspectorString(MakeAsciiDecimalNumeral64(static_cast<std::uint64_t>(n.get()), 2).Bytes());
+  return CopyToInspectorString(
+      MakeAsciiDecimalNumeral64(static_cast<std::uint64_t>(n.get()), 2).Bytes());
 }
 
 }  // namespace

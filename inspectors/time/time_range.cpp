@@ -62,7 +62,8 @@ void AppendLocalText(std::string& text, moment const& m) {
 
 }  // namespace
 
-time_range::time_range(moment const& a, moment const& b) : start_(Earlier(a, b)), end_(Later(a, b)) {}
+time_range::time_range(moment const& a, moment const& b)
+    : start_(Earlier(a, b)), end_(Later(a, b)) {}
 
 boolean operator==(time_range const& a, time_range const& b) {
   return a.Start() == b.Start() && a.End() == b.End();
