@@ -109,10 +109,6 @@ TEST_F(TypeCheckerTest, ATimedTupleIsAKindOfThePlainTupleOfItsItems) {
   EXPECT_EQ(Check("square 1 * 2")->type->name, "timed(square, integer)");
   EXPECT_EQ(Check("label of (square 1 * 2)")->registration, &label);
   EXPECT_EQ(Check("span of (square 1 * 2)")->type->name, "integer");
-  EXPECT_EQ(Check("item 1 of (square 1 * 2)")->type->name, "integer");
-  // A list of both is of the plain type, whichever comes first.
-  EXPECT_EQ(Check("square 1 * 2; (square 1, 2)")->type->name, "(square, integer)");
-  EXPECT_EQ(Check("(square 1, 2); square 1 * 2")->type->name, "(square, integer)");
   EXPECT_EQ(Error("span of (square 1, 2)"), "no property \"span\" of \"(square, integer)\" @1");
   EXPECT_EQ(Error("item 2 of (square 1 * 2)"), "no item 2 in \"timed(square, integer)\" @1");
 }

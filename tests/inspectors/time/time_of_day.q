@@ -32,9 +32,6 @@
 # The fields, as numbers and as two digits.
 > hour_of_day of time_of_day "8:49", minute_of_hour of time_of_day "8:49", second_of_minute of time_of_day "23:59:07", two digit hour of time_of_day "8:49", two digit minute of time_of_day "8:49", two digit second of time_of_day "23:59:07", two digit hour of midnight
 = 8, 49, 7, 08, 49, 07, 00
-> hours_of_day of (noon; midnight - second)
-= 12
-= 23
 
 # Fractions of a second are kept but never shown, and they count in comparisons.
 > midnight - microsecond, second_of_minute of (midnight - microsecond), (noon + 999 * millisecond) as string, noon + 999 * millisecond = noon, (noon + 999 * millisecond) - noon
