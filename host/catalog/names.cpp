@@ -79,7 +79,28 @@ std::string TupleTypeName(std::vector<std::string_view> const& items) {
   return name;
 }
 
+namespace {
+
+// The known tag that `name` begins with, right before its parenthesis; empty when
+// it begins with none.
+std::string_view LeadingTag(std::string_view name) {
+  for (std::string_view tag : {kTimedTupleTag}) {
+    if (name.size() > tag.size() && name.substr(0, tag.size()) == tag && name[tag.size()] == '(') {
+      return tag;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string_view TupleTag(std::string_view name) {
+  std::string_view const tag = LeadingTag(name);
+  return !tag.empty() && IsTupleTypeName(name) ? tag : std::string_view();
+}
+
 std::vector<std::string_view> SplitTupleTypeName(std::string_view name) {
+  name.remove_prefix(LeadingTag(name).size());
   if (name.size() < 2 || name.front() != '(' || name.back() != ')') return {};
   std::string_view inner = name.substr(1, name.size() - 2);
   std::vector<std::string_view> items;

@@ -56,9 +56,18 @@ inline constexpr std::string_view kStringCast = kStringType;
 // Tuple type names: "(a, b)", "(a, b, c)". The tuple type name of the item types.
 std::string TupleTypeName(std::vector<std::string_view> const& items);
 
-// The item type names of a tuple type name, outermost level only (nested tuple names
-// stay whole); empty when `name` is not a tuple type name of two or more items.
+// A tuple of a named kind has that kind's tag right before the parentheses:
+// "timed(time range, integer)" is a time range paired with a value, as the library
+// composes it. A tagged tuple is a kind of the plain tuple of the same items, and
+// has the same items.
+inline constexpr std::string_view kTimedTupleTag = "timed";
+
+// The item type names of a tuple type name, plain or tagged, outermost level only
+// (nested tuple names stay whole); empty when `name` is not a tuple type name of two
+// or more items.
 std::vector<std::string_view> SplitTupleTypeName(std::string_view name);
+// The tag of a tuple type name; empty for a plain tuple, or a name that is no tuple.
+std::string_view TupleTag(std::string_view name);
 
 inline bool IsTupleTypeName(std::string_view name) {
   return !SplitTupleTypeName(name).empty();

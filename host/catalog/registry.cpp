@@ -274,7 +274,12 @@ int Registry::Distance(Name const& derived, Name const& base) const {
   if (!derivedItems.empty()) {
     auto baseItems = SplitTupleTypeName(base.text());
     if (baseItems.size() != derivedItems.size()) return -1;
-    int total = 0;
+    // A tagged tuple is one step from the plain tuple of its items; tuples of
+    // different tags are no kinds of each other, nor is a plain tuple of a tagged one.
+    std::string_view const derivedTag = TupleTag(derived.text());
+    std::string_view const baseTag = TupleTag(base.text());
+    if (derivedTag != baseTag && !baseTag.empty()) return -1;
+    int total = derivedTag == baseTag ? 0 : 1;
     for (std::size_t i = 0; i < baseItems.size(); ++i) {
       int const d = Distance(Name(derivedItems[i]), Name(baseItems[i]));
       if (d < 0) return -1;

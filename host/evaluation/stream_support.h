@@ -69,9 +69,14 @@ inline void const* DataOf(ValueRef const& v) {
   return v ? v->data() : nullptr;
 }
 
-// A value keeps its operands alive unless nothing can point into them.
+// A value keeps its operands alive unless nothing can point into them. A tuple that
+// a call makes refers to its items, the operands themselves, whatever their type: a
+// time range paired with an integer points at that integer.
 inline void KeepOperand(ValueBox& value, ValueRef const& operand) {
-  if (operand && !operand->type()->IsPlain()) value.Keep(operand);
+  if (!operand) return;
+  if (!operand->type()->IsPlain() || value.type()->root == ValueType::Root::Tuple) {
+    value.Keep(operand);
+  }
 }
 
 ValueRef MakeBoolean(ValueType const* type, bool b);

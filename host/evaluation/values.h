@@ -33,8 +33,8 @@ struct ValueType {
   bool fingerprintable = false;
   std::vector<ValueType const*> items;  // tuples
 
-  // Integers and booleans are plain bytes: nothing can point into them, and they
-  // point nowhere.
+  // Integers and booleans are plain bytes: they point nowhere, and only a tuple
+  // points into them.
   bool IsPlain() const noexcept {
     return exactRoot && (root == Root::Integer || root == Root::Boolean);
   }

@@ -106,11 +106,12 @@ class Checker {
   }
 
   // Whether `type` is a kind of `base`: the registry's answer, found without
-  // comparing names where the types alone tell (the same type; tuples of other
-  // widths or of items that are not kinds of the base's).
+  // comparing names where the types alone tell (the same type; tuples of one tag, of
+  // other widths or of items that are not kinds of the base's).
   bool IsA(ValueType const* type, ValueType const* base) const {
     if (type == base) return true;
-    if (type->root == ValueType::Root::Tuple && base->root == ValueType::Root::Tuple) {
+    if (type->root == ValueType::Root::Tuple && base->root == ValueType::Root::Tuple &&
+        TupleTag(type->name.text()) == TupleTag(base->name.text())) {
       if (type->items.size() != base->items.size()) return false;
       for (std::size_t i = 0; i < type->items.size(); ++i) {
         if (!IsA(type->items[i], base->items[i])) return false;

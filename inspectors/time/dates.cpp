@@ -10,7 +10,7 @@
 #include "inspectors/time/calendar_phrases.h"
 #include "inspectors/time/floored_division.h"
 #include "inspectors/time/time_text.h"
-#include "inspectors/time/time_of_day.h"
+#include "inspectors/time/zoned_time_of_day.h"
 #include "inspectors/time/time_text_reading.h"
 #include "inspectors/time/wall_clock.h"
 
@@ -301,7 +301,7 @@ inspector_string DateAsString(inspector_date const& d) {
 
 moment DateAndTime(inspector_date const& d, zoned_time_of_day const& z) {
   inspector_date const epoch = AsInspectorDate(DateRecord(1, Month::January, 1970));
-  return january_1_1970() + (d - epoch) + z.time.sinceMidnight + z.zone.universalMinusLocal;
+  return january_1_1970() + (d - epoch) + z.time.SinceMidnight() + z.zone.universalMinusLocal;
 }
 moment TimeAndDate(zoned_time_of_day const& z, inspector_date const& d) {
   return DateAndTime(d, z);

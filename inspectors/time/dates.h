@@ -14,7 +14,7 @@
 #include "inspectors/time/calendar.h"
 #include "inspectors/time/calendar_values.h"
 #include "inspectors/time/moment.h"
-#include "inspectors/time/time_of_day.h"
+#include "inspectors/time/zoned_time_of_day.h"
 #include "inspectors/time/time_interval.h"
 #include "inspectors/time/time_zone.h"
 

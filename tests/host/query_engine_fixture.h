@@ -54,6 +54,22 @@ class QueryEngine {
     return texts;
   }
 
+  // The same, with every value turned into its text only after the query's streams
+  // are gone: what shows that a value keeps alive what it refers to.
+  std::vector<std::string> RunThenRead(std::string const& query) {
+    std::vector<ValueRef> values;
+    {
+      NodePtr root = Prepare(query);
+      ResultCache cache;
+      RunContext run{&cache};
+      auto stream = OpenStream(*root, Environment{}, run);
+      while (ValueRef v = stream->Next()) values.push_back(std::move(v));
+    }
+    std::vector<std::string> texts;
+    for (ValueRef const& v : values) texts.push_back(ToResultValue(*v, registry_).text);
+    return texts;
+  }
+
   // The message of the error that preparing or running the query ends with.
   std::string Error(std::string const& query) {
     try {

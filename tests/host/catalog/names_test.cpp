@@ -43,8 +43,25 @@ TEST(TupleTypeNames, ComposeAndSplitAtTheOutermostLevel) {
   EXPECT_EQ(SplitTupleTypeName(triple), (std::vector<std::string_view>{"string", pair, "boolean"}));
   EXPECT_EQ(SplitTupleTypeName("((a, b), c)"), (std::vector<std::string_view>{"(a, b)", "c"}));
   for (std::string_view name : {"integer", "", "()", "(integer)", "(a, b) with multiplicity",
-                                "timed(a, b)", "(a, b), (c, d)", "(a,b)", "(a, )", "((a, b)"}) {
+                                "(a, b), (c, d)", "(a,b)", "(a, )", "((a, b)"}) {
     EXPECT_FALSE(IsTupleTypeName(name)) << name;
+  }
+}
+
+TEST(TupleTypeNames, ATagBeforeTheParenthesesNamesAKindOfTuple) {
+  // As the library composes a time range paired with a value.
+  std::string const timed = "timed" + MakeTupleTypeName("time range", "(integer, string)");
+  EXPECT_EQ(SplitTupleTypeName(timed),
+            (std::vector<std::string_view>{"time range", "(integer, string)"}));
+  EXPECT_EQ(TupleTag(timed), "timed");
+  EXPECT_EQ(SplitTupleTypeName("(timed(a, b), c)"),
+            (std::vector<std::string_view>{"timed(a, b)", "c"}));
+  EXPECT_EQ(TupleTag("(timed(a, b), c)"), "");
+  for (std::string_view name : {"timed(a)", "timed", "timed()", "timed (a, b)", "timedx(a, b)",
+                                "xtimed(a, b)", "other(a, b)", "timed(a, b) with multiplicity",
+                                "timed(a, b)(c, d)"}) {
+    EXPECT_FALSE(IsTupleTypeName(name)) << name;
+    EXPECT_EQ(TupleTag(name), "") << name;
   }
 }
 

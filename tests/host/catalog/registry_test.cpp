@@ -96,12 +96,22 @@ TEST(Registry, TypesAreKindsOfTheirBases) {
       {"(file, substring)", "(filesystem object, string)", 2},
       {"(filesystem object, string)", "(file, substring)", -1},
       {"(file, substring)", "(file, substring, file)", -1},
+      // A tagged tuple is one step from the plain tuple of its items.
+      {"timed(file, substring)", "timed(file, substring)", 0},
+      {"timed(file, substring)", "(file, substring)", 1},
+      {"timed(file, substring)", "timed(filesystem object, string)", 2},
+      {"timed(file, substring)", "(filesystem object, string)", 3},
+      {"(file, substring)", "timed(file, substring)", -1},
+      {"timed(file, substring)", "(file, substring, file)", -1},
+      {"(timed(file, file), file)", "((file, file), file)", 1},
   };
   for (auto const& c : cases) {
     EXPECT_EQ(registry.Distance(Name(c.derived), Name(c.base)), c.distance)
         << c.derived << " / " << c.base;
   }
   EXPECT_TRUE(registry.IsKnownType(Name("(integer, (FILE, substring))")));
+  EXPECT_TRUE(registry.IsKnownType(Name("Timed(integer, file)")));
+  EXPECT_FALSE(registry.IsKnownType(Name("timed(integer, folder)")));
   EXPECT_FALSE(registry.IsKnownType(Name("(integer, folder)")));
 }
 

@@ -85,6 +85,16 @@ bool MakeTracked(void* result, void const*, void const*, void*, void const*) {
   return Yield(result, 7);
 }
 
+// "text * n": a timed tuple that refers to its two operands, as the library's time
+// range paired with a value does.
+void Pair(void* result, void const* left, void const* right, void const*) {
+  auto* nodes = static_cast<TupleNode*>(result);
+  new (&nodes[0]) TupleNode();
+  new (&nodes[1]) TupleNode();
+  nodes[0].PointTo(left, &nodes[1]);
+  nodes[1].PointTo(right, nullptr);
+}
+
 class StreamsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -107,6 +117,8 @@ class StreamsTest : public ::testing::Test {
     engine_.Type("tracked", "", DestroyTracked);
     engine_.Add(records::Property(nullptr, {"tracked", "", "", "", "tracked"}, MakeTracked, nullptr,
                                   nullptr));
+    engine_.Add(records::BinaryOperator(nullptr, kOperatorTimes, "string", "integer",
+                                        "timed(string, integer)", Pair, nullptr, nullptr));
   }
 
   QueryEngine engine_;
@@ -150,6 +162,16 @@ TEST_F(StreamsTest, MemoryIsBoundedByTheWorkInFlight) {
   }
   EXPECT_EQ(ValueBox::LiveCount(), before);
   EXPECT_EQ(StateBox::LiveCount(), 0u);
+}
+
+TEST_F(StreamsTest, ATupleThatACallMakesKeepsItsOperandsEvenIntegers) {
+  // Every value is read only after the query's streams are gone, so it can rely on
+  // nothing but what it keeps itself.
+  for (auto const& [query, texts] :
+       {std::pair{"(\"a\" & \"b\") * (5; 6; 7)", Texts{"ab, 5", "ab, 6", "ab, 7"}},
+        std::pair{"item 1 of (\"a\" * squares of (2; 3))", Texts{"4", "9"}}}) {
+    EXPECT_EQ(engine_.RunThenRead(query), texts) << query;
+  }
 }
 
 TEST_F(StreamsTest, CallsWithAFingerprintFunctionAreCachedForOneRun) {

@@ -100,5 +100,18 @@ TEST_F(TypeCheckerTest, PluralityFollowsTheFormAndTheOperands) {
   for (auto const& c : cases) EXPECT_EQ(Check(c.query)->plural, c.plural) << c.query;
 }
 
+TEST_F(TypeCheckerTest, ATimedTupleIsAKindOfThePlainTupleOfItsItems) {
+  engine_.Add(records::BinaryOperator(nullptr, kOperatorTimes, "square", "integer",
+                                      "timed(square, integer)", nullptr, nullptr, nullptr));
+  Registration const& label =
+      engine_.Property(Kind::Property, {"label", "labels", "", "(polygon, integer)", "string"});
+  engine_.Property(Kind::Property, {"span", "spans", "", "timed(shape, integer)", "integer"});
+  EXPECT_EQ(Check("square 1 * 2")->type->name, "timed(square, integer)");
+  EXPECT_EQ(Check("label of (square 1 * 2)")->registration, &label);
+  EXPECT_EQ(Check("span of (square 1 * 2)")->type->name, "integer");
+  EXPECT_EQ(Error("span of (square 1, 2)"), "no property \"span\" of \"(square, integer)\" @1");
+  EXPECT_EQ(Error("item 2 of (square 1 * 2)"), "no item 2 in \"timed(square, integer)\" @1");
+}
+
 }  // namespace
 }  // namespace evaluator

@@ -152,3 +152,7 @@
 ! no such object
 > current date = date (local time zone) of now, current year = year of current date, current month_and_year = month_and_year of current date, current day_of_year = day_of_year of current date, current day_of_week = day_of_week of current date, current day_of_month = day_of_month of current date, current month = month of current date
 = true, true, true, true, true, true, true
+
+# A date and a zoned time of day name a moment, in either order.
+> (date "1 Jan 1970" & zoned time_of_day "01:00:00 +0100") = universal time "1 Jan 1970 00:00:00", (zoned time_of_day "23:30 -0200" & date "29 Feb 2024") = universal time "1 Mar 2024 01:30:00"
+= true, true
