@@ -20,7 +20,8 @@
 : string
 = Sun, 06 Nov 1994 14:49:00 +0000
 
-# No zone, a military letter (no zone either), and text that is no time at all.
+# No zone, a military letter (no zone either), and text that is no time at all, too
+# many numbers for the reader included.
 > time "06 Nov 1994 08:49:37"
 ! no such object
 > time "06 Nov 1994 08:49:37 Z"
@@ -33,7 +34,7 @@
 ! no such object
 > time ""
 ! no such object
-> universal time "   "
+> universal time "1 2 3 4 5 6 7"
 ! no such object
 > time "Mon, 06 Nov 1994 08:49:37 GMT"
 ! no such object

@@ -57,17 +57,14 @@ TEST(TimeObjects, OfInstantsAtTheEdges) {
     std::int32_t zone;
     char const* text;
   } const cases[] = {
-      {0, 0, "Thu, 01 Jan 1970 00:00:00 +0000"},
-      {-1, 0, "Wed, 31 Dec 1969 23:59:59 +0000"},
+      // 1970, 1994 and the greatest instant in universal time are in moment.q.
       {-999999, 0, "Wed, 31 Dec 1969 23:59:59 +0000"},
       {999999, 0, "Thu, 01 Jan 1970 00:00:00 +0000"},
-      {784111777000000, 0, "Sun, 06 Nov 1994 08:49:37 +0000"},
       {784111777000000, 3600, "Sun, 06 Nov 1994 09:49:37 +0100"},
       {784111777000000, -36000, "Sat, 05 Nov 1994 22:49:37 -1000"},
       {Instant::Jan_1_1904_GMT().microseconds, 0, "Fri, 01 Jan 1904 00:00:00 +0000"},
       {kFirstSecondOfYearZero * 1000000, 0, "Sat, 01 Jan 0000 00:00:00 +0000"},
       {kFirstSecondOfYearZero * 1000000, 3600, "Sat, 01 Jan 0000 01:00:00 +0100"},
-      {kMost, 0, "Sun, 10 Jan 294247 04:00:54 +0000"},
   };
   for (auto const& c : cases) EXPECT_EQ(Text(TimeObject(Instant(c.us), TimeZone(c.zone))), c.text) << c.us;
   EXPECT_THROW(TimeObject(Instant(kFirstSecondOfYearZero * 1000000 - 1), TimeZone()), TimeOutOfRange);
@@ -153,8 +150,9 @@ TEST(TimeText, ZonesDatesAndOverflow) {
     std::int32_t offset;
     char const* text;
   } const zones[] = {
-      {0, "+0000"},       {3600, "+0100"},  {-18000, "-0500"},
-      {-18030, "-0500"},  {19800, "+0530"}, {-30, "+0000"},
+      // Whole minutes are kept, toward zero; the plain zones are in moment.q.
+      {-18030, "-0500"},
+      {-30, "+0000"},
       {std::numeric_limits<std::int32_t>::min(), "-59652314"},
       {std::numeric_limits<std::int32_t>::max(), "+59652314"},
   };
