@@ -24,7 +24,7 @@ Instant LocalInstantOf(DateRecord date, TimeOfDay time) {
 enum class ZonelessText { kRejected, kUniversal, kLocal };
 
 moment Read(unsigned char const* bytes, unsigned long length, ZonelessText zoneless) {
-  try {
+  return ValueOfText([&] {
     TimeAutomaton automaton;
     Parse(ConstData(bytes, bytes + length), automaton);
     if (automaton.ZoneKnown()) {
@@ -39,13 +39,7 @@ moment Read(unsigned char const* bytes, unsigned long length, ZonelessText zonel
         break;
     }
     throw NoTimeZone();
-  } catch (ParsingFailure const&) {
-    throw NoSuchObject();
-  } catch (StackFull const&) {
-    throw NoSuchObject();
-  } catch (InvalidTime const&) {
-    throw NoSuchObject();
-  }
+  });
 }
 
 inspector_string TextIn(moment const& m, TimeZone zone) {

@@ -87,15 +87,8 @@ inspector_string TwoDigitSecond(Of, time_of_day const& t) {
 }
 
 time_of_day StringAsTimeOfDay(inspector_string const& text) {
-  try {
-    return AsTime_of_day(TextToTimeOfDay(ConstData(text.bytes, text.bytes + text.length)));
-  } catch (ParsingFailure const&) {
-    throw NoSuchObject();
-  } catch (StackFull const&) {
-    throw NoSuchObject();
-  } catch (InvalidTime const&) {
-    throw NoSuchObject();
-  }
+  return ValueOfText(
+      [&] { return AsTime_of_day(TextToTimeOfDay(ConstData(text.bytes, text.bytes + text.length))); });
 }
 
 inspector_string TimeOfDayAsString(time_of_day const& t) {

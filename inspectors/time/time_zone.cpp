@@ -66,17 +66,9 @@ time_interval operator-(time_zone const& a, time_zone const& b) {
 time_zone time_zone_of(unsigned char const* bytes, unsigned long length) {
   std::string text(kDateAndTime);
   text.append(reinterpret_cast<char const*>(bytes), length);
-  try {
-    TimeObject const read = TextToTime(ConstData(text));
-    if (read.date != kDateAndTimeRead.date || read.time != kDateAndTimeRead.time) throw NoSuchObject();
-    return AsTime_zone(read.zone);
-  } catch (ParsingFailure const&) {
-    throw NoSuchObject();
-  } catch (StackFull const&) {
-    throw NoSuchObject();
-  } catch (InvalidTime const&) {
-    throw NoSuchObject();
-  }
+  TimeObject const read = ValueOfText([&] { return TextToTime(ConstData(text)); });
+  if (read.date != kDateAndTimeRead.date || read.time != kDateAndTimeRead.time) throw NoSuchObject();
+  return AsTime_zone(read.zone);
 }
 time_zone asTimeZone(inspector_string const& text) {
   return time_zone_of(text.bytes, text.length);

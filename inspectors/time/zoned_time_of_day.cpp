@@ -18,15 +18,8 @@ time_of_day Clock(time_of_day const& t, time_zone const& from, time_zone const& 
 
 template <class Read>
 zoned_time_of_day ReadZoned(inspector_string const& text, Read read) {
-  try {
-    return AsZoned_time_of_day(read(ConstData(text.bytes, text.bytes + text.length)));
-  } catch (ParsingFailure const&) {
-    throw NoSuchObject();
-  } catch (StackFull const&) {
-    throw NoSuchObject();
-  } catch (InvalidTime const&) {
-    throw NoSuchObject();
-  }
+  return ValueOfText(
+      [&] { return AsZoned_time_of_day(read(ConstData(text.bytes, text.bytes + text.length))); });
 }
 
 }  // namespace
