@@ -10,7 +10,8 @@ namespace inspectors {
 void DependsOnlyOnParameters(Fingerprinter& f);
 
 // The result also depends on the machine's local time zone: appends its current
-// offset from GMT (in microseconds, as a time interval).
+// zone as a time zone value holds it: universal minus local time, in
+// microseconds, as a time interval.
 void DependsOnLocalTimeZone(Fingerprinter& f);
 
 // The choices. Pure arithmetic, casts and constants depend only on their parameters;
