@@ -7,6 +7,7 @@
 #include "foundation/numerals.h"
 #include "framework/inspector.h"
 #include "inspectors/time/interval_grammar.h"
+#include "inspectors/time/value_of_text.h"
 
 namespace inspectors {
 namespace {
@@ -143,13 +144,7 @@ USAsciiStringOfCapacity<32> IntervalToText(TimeInterval t) {
 }
 
 time_interval time_interval_of(unsigned char const* bytes, unsigned long length) {
-  try {
-    return AsTime_interval(TextToInterval(ConstData(bytes, bytes + length)));
-  } catch (ParsingFailure const&) {
-    throw NoSuchObject();
-  } catch (StackFull const&) {
-    throw NoSuchObject();
-  }
+  return ValueOfText([&] { return AsTime_interval(TextToInterval(ConstData(bytes, bytes + length))); });
 }
 
 time_interval StringToTimeInterval(inspector_string const& text) {

@@ -8,6 +8,7 @@
 #include "framework/inspector.h"
 #include "inspectors/time/time_text.h"
 #include "inspectors/time/time_text_reading.h"
+#include "inspectors/time/value_of_text.h"
 
 namespace inspectors {
 namespace {

@@ -11,7 +11,6 @@
 #pragma once
 
 #include "foundation/const_data.h"
-#include "foundation/exceptions.h"
 #include "inspectors/time/calendar.h"
 #include "inspectors/time/time_automaton.h"
 #include "inspectors/time/wall_clock.h"
@@ -38,21 +37,5 @@ ZonedTimeOfDay TextToZonedTimeOfDay(ConstData text, TimeZone zone);
 // time of day.
 void Parse(ConstData text, TimeAutomaton& automaton);
 void ParseZonedTime(ConstData text, TimeAutomaton& automaton);
-
-// The inspectors' side of a reading: `read()`, with text that is not of the form, or
-// of the form but naming no date, time or zone, giving no value (`NoSuchObject`).
-// Other failures, such as overflow, pass through.
-template <class Read>
-auto ValueOfText(Read&& read) -> decltype(read()) {
-  try {
-    return read();
-  } catch (ParsingFailure const&) {
-    throw NoSuchObject();
-  } catch (StackFull const&) {
-    throw NoSuchObject();
-  } catch (InvalidTime const&) {
-    throw NoSuchObject();
-  }
-}
 
 }  // namespace inspectors

@@ -10,6 +10,7 @@
 #include "inspectors/time/floored_division.h"
 #include "inspectors/time/time_text.h"
 #include "inspectors/time/time_text_reading.h"
+#include "inspectors/time/value_of_text.h"
 
 namespace inspectors {
 namespace {
