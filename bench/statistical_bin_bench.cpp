@@ -50,7 +50,7 @@ void BM_AddSampleIntervals(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kSamples);
 }
-BENCHMARK(BM_AddSampleIntervals);
+BENCHMARK(BM_AddSampleIntervals)->Unit(benchmark::kMicrosecond);
 
 // A sample as its sums of powers: x and ln|x| to the fourth power.
 struct SumsSample {
@@ -110,6 +110,6 @@ void BM_PlainLoopSampleIntervals(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kSamples);
 }
-BENCHMARK(BM_PlainLoopSampleIntervals);
+BENCHMARK(BM_PlainLoopSampleIntervals)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
