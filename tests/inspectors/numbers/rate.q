@@ -6,8 +6,8 @@
 > floating point "90." / minute
 : rate
 = 1.50 per second
-> floating point "90" / minute, (floating point "2.50" / second) as string
-= 1.5 per second, 2.50 per second
+> floating point "90" / minute
+= 1.5 per second
 > (floating point "2.50" / second) as string
 : string
 = 2.50 per second
@@ -28,9 +28,6 @@
 = 3.75 per second, -0.75 per second
 > (floating point "1.50" / second) * floating point "2.0", floating point "2.0" * (floating point "1.50" / second), (floating point "3.00" / second) / floating point "2.00"
 = 3.0 per second, 3.0 per second, 1.500 per second
-> ((floating point "1.50" / second) * floating point "2.0") as string
-: string
-= 3.0 per second
 > (floating point "1" / second) * (floating point "1" / second)
 ! no operator "*" for "rate" and "rate"
 > (floating point "1" / second) + floating point "1"
