@@ -289,25 +289,21 @@ boolean IsNormal(floating_point const& x) noexcept {
   return std::isnormal(x.value);
 }
 
-namespace {
+bool FloatingPointTotalOrder::operator()(floating_point const& a,
+                                         floating_point const& b) const noexcept {
+  if (std::isnan(b.value)) return !std::isnan(a.value);
+  return a.value < b.value;
+}
 
-// The order of the unique-value and extremum aggregates: by value, with every NaN
-// after every number and all NaNs alike. The relation "<" cannot serve here, since
-// NaN compares false with everything and would make a sorted container lose
-// elements or miscount them.
-struct TotalOrder {
-  bool operator()(floating_point const& a, floating_point const& b) const noexcept {
-    if (std::isnan(b.value)) return !std::isnan(a.value);
-    return a.value < b.value;
-  }
-};
+namespace {
 
 using FP = floating_point;
 
 Type<FP, kNotFingerprinted> const floatingPointType;
 
 // Relations by IEEE comparison; unique values and extrema in the total order.
-ComparableInspectorRegistration<FP, TotalOrder> const comparable(kDependsOnlyOnParameters);
+ComparableInspectorRegistration<FP, FloatingPointTotalOrder> const comparable(
+    kDependsOnlyOnParameters);
 
 // Arithmetic.
 UnaryOperatorMinus<FP, FP> const negation(kDependsOnlyOnParameters);

@@ -81,6 +81,13 @@ bool operator==(floating_point const& x, integer const& i) noexcept;
 bool operator<(floating_point const& x, integer const& i) noexcept;
 bool operator<=(floating_point const& x, integer const& i) noexcept;
 
+// The order of unique values and extrema: by value, with every NaN after every number
+// and all NaNs alike. The relation "<" cannot serve there, since NaN compares false
+// with everything and would make a sorted container lose elements or miscount them.
+struct FloatingPointTotalOrder {
+  bool operator()(floating_point const& a, floating_point const& b) const noexcept;
+};
+
 // An integer is exact and significant to its units place: threshold 1.
 floating_point asFloatingPoint(integer const& i);
 // Reads standard or scientific notation, or an infinity or NaN word; the threshold is
