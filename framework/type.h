@@ -142,7 +142,7 @@ class InspectorTuple3 {
   TupleNode nodes_[3];
 };
 
-struct time_range;  // defined with the time inspectors
+class time_range;  // defined with the time inspectors
 
 // A time range paired with a value.
 template <class T, class Range = time_range>
