@@ -10,8 +10,6 @@
 = true
 > folder "/" = parent folder of folder "/etc"
 = true
-> folder "sub/inner/" = folder "sub/inner"
-= true
 > folder "/.." = folder "/"
 = true
 > folder "hello.txt"
