@@ -108,6 +108,8 @@ class INSPECTORS_EXPORT ODGetRecordEntryFailed {};
 class INSPECTORS_EXPORT OpenDirectoryServiceNotAvailable {};
 
 class INSPECTORS_EXPORT CFURLCreateWithFileSystemPathFailed {};
+class INSPECTORS_EXPORT CFURLCreateWithFileSystemPathRelativeToBaseFailed {};
+class INSPECTORS_EXPORT CFURLCreateCopyAppendingPathComponentFailed {};
 class INSPECTORS_EXPORT CFBundleCreateFailed {};
 class INSPECTORS_EXPORT DictionaryCreateFromXMLDataFailed {};
 class INSPECTORS_EXPORT GenericCFCastError {};
@@ -118,7 +120,9 @@ class INSPECTORS_EXPORT FailedToGetStringValue {};
 class INSPECTORS_EXPORT FailedToLoadunameInformation {};
 class INSPECTORS_EXPORT FailedToLoadOSXVersionDictionary {};
 
-class INSPECTORS_EXPORT FailedToGetFileItem {};
+// Nothing at a file location: no value, so that `exists file "..."` is false and a
+// listing or a plural lookup leaves the item out.
+class INSPECTORS_EXPORT FailedToGetFileItem : public NoSuchObject {};
 class INSPECTORS_EXPORT IllegalFileName {};
 class INSPECTORS_EXPORT IllegalFileNameLength {};
 class INSPECTORS_EXPORT KeyNotFoundInLine {};

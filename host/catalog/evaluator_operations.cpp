@@ -35,6 +35,7 @@ bool Bool(void const* p) {
 }
 
 constexpr std::size_t kLongestString = std::numeric_limits<std::uint32_t>::max();
+constexpr std::size_t kFourByteCodeSize = 4;
 
 // A string of `length` bytes in evaluator memory, for the caller to fill; a length
 // that an inspector_string cannot hold fails.
@@ -121,6 +122,13 @@ void StringAsBoolean(void* r, void const* a, void const*) {
   std::string const text = AsciiLowerCase(View(Str(a)));
   if (text != "true" && text != "false") throw NoValue();
   new (r) boolean(text == "true");
+}
+// A four-byte code as its text: the bytes, without the zero bytes that pad a
+// shorter code (so a code of four zero bytes, a file without one, is "").
+void FourByteCodeAsString(void* r, void const* a, void const*) {
+  std::string_view code(static_cast<char const*>(a), kFourByteCodeSize);
+  while (!code.empty() && code.back() == '\0') code.remove_suffix(1);
+  PutString(r, code);
 }
 void IntegerAsBoolean(void* r, void const* a, void const*) {
   new (r) boolean(Int(a).get() != 0);
@@ -255,6 +263,11 @@ bool Multiplicity(void* r, void const*, void const* object, void*, void const*) 
 // The evaluator's operations depend only on their operands: nothing to append.
 void OnlyOperands(Fingerprinter&) {}
 
+void FingerprintFourByteCode(Fingerprinter& f, void const* code) {
+  auto const* bytes = static_cast<unsigned char const*>(code);
+  Fingerprint_Byte_Range(f, bytes, bytes + kFourByteCodeSize);
+}
+
 struct BinaryEntry {
   unsigned long code;
   std::string_view left, right, result;
@@ -286,8 +299,10 @@ struct CastEntry {
   CastCallback cast;
 };
 constexpr CastEntry kCasts[] = {
-    {kI, kS, IntegerAsString},  {kB, kS, BooleanAsString}, {kS, kI, StringAsInteger},
-    {kB, kI, BooleanAsInteger}, {kS, kB, StringAsBoolean}, {kI, kB, IntegerAsBoolean},
+    {kI, kS, IntegerAsString},       {kB, kS, BooleanAsString},
+    {kS, kI, StringAsInteger},       {kB, kI, BooleanAsInteger},
+    {kS, kB, StringAsBoolean},       {kI, kB, IntegerAsBoolean},
+    {kFileTypeType, kS, FourByteCodeAsString}, {kFileSignatureType, kS, FourByteCodeAsString},
 };
 
 struct AggregateEntry {
@@ -330,7 +345,7 @@ std::vector<AggregateEntry> const& Aggregates() {
 
 // The blocks of the records that have no table entry.
 struct OtherBlocks {
-  char integerWithMultiplicity, negate, multiplicity;
+  char integerWithMultiplicity, fileType, fileSignature, negate, multiplicity;
 };
 constexpr OtherBlocks kOtherBlocks{};
 
@@ -343,6 +358,10 @@ void AddEvaluatorOperations(Registry& registry) {
   };
   add(records::Type(&kOtherBlocks.integerWithMultiplicity, kIntegerWithMultiplicityType,
                     sizeof(IntegerWithMultiplicity), nullptr, kIntegerType, nullptr));
+  add(records::Type(&kOtherBlocks.fileType, kFileTypeType, kFourByteCodeSize, nullptr, "",
+                    FingerprintFourByteCode));
+  add(records::Type(&kOtherBlocks.fileSignature, kFileSignatureType, kFourByteCodeSize, nullptr,
+                    "", FingerprintFourByteCode));
   for (BinaryEntry const& e : kBinaryOperators) {
     add(records::BinaryOperator(&e, e.code, e.left, e.right, e.result, e.op, nullptr,
                                 OnlyOperands));

@@ -1,5 +1,6 @@
 // The evaluator's own operations on integers, strings and booleans: arithmetic,
-// comparisons, concatenation, casts and the aggregates over integers and strings.
+// comparisons, concatenation, casts and the aggregates over integers and strings;
+// and the types of files' four-byte type and creator codes with their text.
 // They are records of the registry like the library's, made through the same
 // record functions and with callbacks of the same forms, so that the evaluator
 // resolves and runs both the same way; for the same phrase and types the library's

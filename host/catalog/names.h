@@ -50,6 +50,10 @@ inline constexpr std::string_view kStringType = "string";
 inline constexpr std::string_view kBooleanType = "boolean";
 // What "unique values" of integers yields: an integer with its count.
 inline constexpr std::string_view kIntegerWithMultiplicityType = "integer with multiplicity";
+// Four-byte codes of a file's type and of its creator, which the library's file
+// properties yield.
+inline constexpr std::string_view kFileTypeType = "file type";
+inline constexpr std::string_view kFileSignatureType = "file signature";
 // The cast that gives a value's text is named after its target type.
 inline constexpr std::string_view kStringCast = kStringType;
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <openssl/evp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -39,9 +40,17 @@ bool overrideSet = false;
 
 void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
   if (path == nullptr) path = "";
-  int const fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  // Neither opening nor reading may wait: a pipe without a writer, or a device, would
+  // hold the query forever. Only plain files are read.
+  int const fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) ThrowErrno("cannot open", path);
   FileCloser closer{fd};
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) ThrowErrno("cannot read", path);
+  if (!S_ISREG(status.st_mode)) {
+    errno = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+    ThrowErrno("not a plain file:", path);
+  }
 
   std::unique_ptr<EVP_MD_CTX, DigestContextDeleter> context(EVP_MD_CTX_new());
   if (!context || EVP_DigestInit_ex(context.get(), EVP_sha1(), nullptr) != 1) {

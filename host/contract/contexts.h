@@ -8,7 +8,8 @@ namespace evaluator {
 
 class HostContext : public CryptoInspectorContext, public InspectorFipsContext {
  public:
-  // Throws std::system_error (with errno) when the file cannot be opened or read.
+  // Throws std::system_error (with errno) when the file cannot be opened or read, or
+  // is no plain file (EISDIR for a folder, EINVAL for a device, pipe or socket).
   void SHA1DigestOfFile(char const* path, DigestRecord& digest) override;
   void GetFipsStatus(FipsStatus& status) override;
 };

@@ -422,6 +422,9 @@ class Parser {
     std::size_t const begin = t.column - 1;
     if (t.kind != TokenKind::Word) return ParseFiltered(ParsePrimary(), begin);
     std::size_t words = MatchName(0);
+    // `item N of` takes an item of a tuple even where a library names something
+    // "item": a number right after the word makes it the keyword.
+    if (words <= 1 && t.IsWord("item") && Peek(1).kind == TokenKind::Integer) return ParseItem();
     if (words == 0) {
       if (t.IsWord("if")) return ParseIf();
       if (t.IsWord("item")) return ParseItem();

@@ -1,6 +1,7 @@
 #include "host/contract/contexts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -37,7 +38,16 @@ TEST(HostContext, SHA1DigestOfFiles) {
   // Larger than one read: a million 'a's.
   EXPECT_EQ(DigestOf(std::string(1000000, 'a')), "34aa973cd4c4daa4f61eeb2bdbad27316534016f");
   EXPECT_EQ(ErrorOfDigesting("/nonexistent/host_contexts_test"), ENOENT);
-  EXPECT_EQ(ErrorOfDigesting("/"), EISDIR);  // a directory opens but cannot be read
+  EXPECT_EQ(ErrorOfDigesting("/"), EISDIR);
+  // A pipe without a writer, which a plain open for reading would wait on.
+  char fifo[] = "/tmp/host_contexts_test_XXXXXX";
+  ASSERT_NE(::mkdtemp(fifo), nullptr);
+  std::string const pipe = std::string(fifo) + "/pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(ErrorOfDigesting(pipe.c_str()), EINVAL);
+  EXPECT_EQ(ErrorOfDigesting("/dev/null"), EINVAL);
+  ::unlink(pipe.c_str());
+  ::rmdir(fifo);
 }
 
 TEST(HostContext, GenericContextOffersServicesAndCanBeOverridden) {
