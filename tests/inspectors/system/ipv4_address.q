@@ -1,5 +1,5 @@
-# IPv4 addresses: the classic dotted forms read, the dotted decimal written, order
-# and comparison with text.
+# IPv4 addresses: the classic dotted forms read, the dotted decimal written, order,
+# comparison with text and the IPv4-mapped IPv6 address.
 
 > ipv4 address "192.0.2.1"
 : ipv4 address
@@ -44,3 +44,10 @@
 = false, true, false
 > ipv4 address "10.0.0.1" = "10.0.0"
 ! no such object
+
+# As an IPv6 address: the IPv4-mapped one, whose IPv4 part is the address again.
+> (ipv4 address "192.0.2.1" as ipv6 address) as compressed string with ipv4
+= ::ffff:192.0.2.1
+> ipv4 part of (ipv4 address "192.0.2.1" as ipv6 address)
+: ipv4 address
+= 192.0.2.1
