@@ -1,7 +1,6 @@
 #include "inspectors/system/ip6_grammar.h"
 
 #include "foundation/ascii.h"
-#include "foundation/data_streams.h"
 #include "foundation/exceptions.h"
 
 namespace inspectors {
@@ -164,7 +163,10 @@ void IP6Parser::AcceptEnd(unsigned long) {
 }
 
 IP6Lexer::IP6Lexer(IP6LexemeAcceptor& acceptor)
-    : Lexer(acceptor), numeral_(acceptor), operator_(IP6Operators(), acceptor) {}
+    : Lexer(acceptor),
+      hexDigits_(Ascii::HexDigits()),
+      numeral_(acceptor),
+      operator_(IP6Operators(), acceptor) {}
 
 TokenTable<L::PartOfSpeech> const& IP6Lexer::IP6Operators() {
   static TokenTable<L::PartOfSpeech> const table(kOperators);
@@ -172,7 +174,7 @@ TokenTable<L::PartOfSpeech> const& IP6Lexer::IP6Operators() {
 }
 
 Lexeme& IP6Lexer::ChooseLexeme(byte first) {
-  if (Ascii::HexDigits().Contains(first)) return numeral_;
+  if (hexDigits_.Contains(first)) return numeral_;
   return operator_;
 }
 
@@ -180,7 +182,9 @@ IP6Address TextToIP6Address(ConstData text) {
   IP6Automaton automaton;
   IP6Parser parser(automaton);
   IP6Lexer lexer(parser);
-  StartReceiveAndEnd(lexer, text);
+  lexer.Start();
+  lexer.Receive(text);
+  lexer.ReceiveEnd();
   return automaton.Result();
 }
 

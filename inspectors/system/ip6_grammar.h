@@ -125,6 +125,7 @@ class IP6Lexer final : public Lexer {
  private:
   Lexeme& ChooseLexeme(byte first) override;
 
+  ByteSet const& hexDigits_;
   HexNumeralLexeme numeral_;
   OperatorLexeme<IP6Language::PartOfSpeech> operator_;
 };
