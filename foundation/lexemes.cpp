@@ -1,7 +1,5 @@
 #include "foundation/lexemes.h"
 
-#include <limits>
-
 namespace inspectors {
 namespace {
 
@@ -38,11 +36,10 @@ void NumeralLexeme::Start(unsigned long) {
 }
 
 void NumeralLexeme::Lex(TokenRange token, ConstBuffer& in) {
-  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
   std::size_t const n = RunLength(in, digits_);
   for (std::size_t i = 0; i < n; ++i) {
     unsigned const digit = Ascii::HexDigitValue(in[i]);
-    if (value_ <= (kMax - digit) / radix_) {
+    if (value_ < largest_ || (value_ == largest_ && digit <= lastDigit_)) {
       value_ = value_ * radix_ + digit;
     } else {
       overflow_ = true;

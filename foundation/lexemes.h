@@ -82,7 +82,11 @@ class NumeralLexeme : public Lexeme {
 
  protected:
   NumeralLexeme(NumeralLexemeAcceptor& acceptor, ByteSet const& digits, unsigned radix) noexcept
-      : acceptor_(acceptor), digits_(digits), radix_(radix) {}
+      : acceptor_(acceptor),
+        digits_(digits),
+        radix_(radix),
+        largest_(UINT64_MAX / radix),
+        lastDigit_(static_cast<unsigned>(UINT64_MAX % radix)) {}
 
  private:
   void Deliver(TokenRange token);
@@ -90,6 +94,10 @@ class NumeralLexeme : public Lexeme {
   NumeralLexemeAcceptor& acceptor_;
   ByteSet const& digits_;
   unsigned radix_;
+  // A value can take one more digit while it is below `largest_`, or equal to it and
+  // the digit is at most `lastDigit_`: the bound without a division for every digit.
+  std::uint64_t largest_;
+  unsigned lastDigit_;
   std::uint64_t value_ = 0;
   bool overflow_ = false;
 };

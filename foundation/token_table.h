@@ -109,12 +109,20 @@ class TokenTableCursor {
     if (low_ < high_ && rows_[low_].text[depth_] == 0) ++low_;
     std::size_t const depth = depth_;
     auto const at_depth = [depth](Row const& row) { return static_cast<byte>(row.text[depth]); };
-    Row const* first = std::lower_bound(rows_ + low_, rows_ + high_, c,
-                                        [&](Row const& row, byte b) { return at_depth(row) < b; });
-    Row const* last = std::upper_bound(first, rows_ + high_, c,
-                                       [&](byte b, Row const& row) { return b < at_depth(row); });
-    low_ = static_cast<std::size_t>(first - rows_);
-    high_ = static_cast<std::size_t>(last - rows_);
+    if (high_ - low_ <= kFewRows) {
+      // A few rows, such as an operator table's: a scan costs less than two searches.
+      while (low_ < high_ && at_depth(rows_[low_]) < c) ++low_;
+      std::size_t last = low_;
+      while (last < high_ && at_depth(rows_[last]) == c) ++last;
+      high_ = last;
+    } else {
+      Row const* first = std::lower_bound(rows_ + low_, rows_ + high_, c,
+                                          [&](Row const& row, byte b) { return at_depth(row) < b; });
+      Row const* last = std::upper_bound(first, rows_ + high_, c,
+                                         [&](byte b, Row const& row) { return b < at_depth(row); });
+      low_ = static_cast<std::size_t>(first - rows_);
+      high_ = static_cast<std::size_t>(last - rows_);
+    }
     ++depth_;
   }
 
@@ -143,6 +151,7 @@ class TokenTableCursor {
 
  private:
   using Row = TokenTableAssociation<T>;
+  static constexpr std::size_t kFewRows = 8;
 
   Row const* rows_;
   std::size_t count_;
