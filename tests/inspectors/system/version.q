@@ -117,6 +117,9 @@
 = true, true, true, true
 > version "99999" > version "10.0", version "a" < version "b", version "x10" > version "x9"
 = true, true, true
+# A zero byte is a byte like any other: texts that differ after it are not equal.
+> version "x\x00b" < version "x\x00c", version "x\x00" > version "x", version "x\x00" = version "x"
+= true, true, false
 
 # Relations with text read the text first, on either side.
 > version "1.2" = "1.2f", "1.2b1" < version "1.2", version "1.2" <= "1.2.0.0", "1.10" > version "1.9"
