@@ -2,6 +2,7 @@
 find_package(PkgConfig REQUIRED)
 find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 pkg_check_modules(XXHASH REQUIRED IMPORTED_TARGET libxxhash)
+pkg_check_modules(PLIST REQUIRED IMPORTED_TARGET libplist-2.0)
 pkg_check_modules(LIBEDIT REQUIRED IMPORTED_TARGET libedit)
 find_package(nlohmann_json 3 REQUIRED)
 if(INSPECTORS_TESTS)

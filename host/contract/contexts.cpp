@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <openssl/evp.h>
+#include <openssl/provider.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,17 @@ struct DigestContextDeleter {
 // one while a ContextScope is active.
 InspectorContext* overrideContext = nullptr;
 bool overrideSet = false;
+
+// /proc/sys/crypto/fips_enabled reads "1" on a kernel booted in FIPS mode; a kernel
+// without the file is not.
+bool KernelFipsFlag() noexcept {
+  int const fd = ::open("/proc/sys/crypto/fips_enabled", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char flag = '0';
+  ssize_t const n = ::read(fd, &flag, 1);
+  ::close(fd);
+  return n == 1 && flag == '1';
+}
 
 }  // namespace
 
@@ -80,11 +92,24 @@ void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
   digest.length = 2 * hashLength;
 }
 
+// The machine asks for FIPS mode through the kernel's flag, and a process through its
+// default cryptographic properties (fips=yes, from the OpenSSL configuration); the
+// mode is in force only when those properties ask for it and a FIPS provider is
+// there to serve them, since otherwise every algorithm fetch fails.
 void HostContext::GetFipsStatus(FipsStatus& status) {
-  bool const enabled = EVP_default_properties_is_fips_enabled(nullptr) != 0;
-  status.currentMode = enabled;
-  status.desiredMode = enabled;
+  bool const kernelAsks = KernelFipsFlag();
+  bool const propertiesAsk = EVP_default_properties_is_fips_enabled(nullptr) != 0;
+  bool const providerThere = OSSL_PROVIDER_available(nullptr, "fips") != 0;
+  status.currentMode = propertiesAsk && providerThere;
+  status.desiredMode = kernelAsks || propertiesAsk;
   status.failureMessage.clear();
+  if (propertiesAsk && !providerThere) {
+    status.failureMessage = "FIPS mode is asked for, but no FIPS provider is available";
+  } else if (kernelAsks && !propertiesAsk) {
+    status.failureMessage =
+        "the kernel is in FIPS mode, but the cryptographic library's default properties do not "
+        "ask for FIPS providers";
+  }
 }
 
 HostContext& ProcessContext() {
