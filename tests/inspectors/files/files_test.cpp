@@ -83,6 +83,31 @@ TEST_F(FilesTest, AChangeBetweenTwoQueriesIsSeen) {
   EXPECT_EQ(Ask("exists " + lookups[0]), "false");
 }
 
+TEST_F(FilesTest, ContentChangedBetweenTwoQueriesIsReadAgain) {
+  std::string const f = "file \"" + Path("settings") + "\"";
+  struct {
+    std::string query, before, after;
+  } const cases[] = {
+      {"key \"a\" of " + f, "1", "2"},
+      {"key \"a\" of section \"s\" of " + f, "1", "2"},
+      {"lines of " + f, "[s]|a=1", "[s]|a=2"},
+      {"content of " + f + " contains \"2\"", "false", "true"},
+      {"byte 5 of " + f, "49", "50"},
+      {"sha1 of " + f, "a6057389604ada500c6df62706680815c00eb035", "505843fdcade716bb89a537d4d4af09e723b9db7"},
+  };
+  auto const write = [&](char const* text) {
+    int const fd = ::open(Path("settings").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, text, 8), 8);
+    ::close(fd);
+  };
+  write("[s]\na=1\n");
+  for (auto const& c : cases) EXPECT_EQ(Ask(c.query), c.before) << c.query;
+  // The same length, so that only the bytes tell the two apart.
+  write("[s]\na=2\n");
+  for (auto const& c : cases) EXPECT_EQ(Ask(c.query), c.after) << c.query;
+}
+
 FileItem ItemNamed(std::string const& name) {
   return FileItem(MakeFileLocation(("/" + name).c_str(), PathStyle::kPOSIX), {});
 }
