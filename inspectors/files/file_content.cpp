@@ -35,7 +35,7 @@ boolean Contains(content const& c, inspector_string const& needle) {
   // The last n - 1 bytes of each region stay in front of the next chunk, so that a
   // match across two chunks is found.
   std::size_t const kept = n - 1;
-  auto const work = std::make_unique<byte[]>(kept + kContentChunk);
+  auto const work = std::make_unique_for_overwrite<byte[]>(kept + kContentChunk);
   std::size_t carried = 0;
   for (FileReadingLoop loop(Data(work.get() + kept, kContentChunk), path, 0); !loop.Finished();
        ++loop) {

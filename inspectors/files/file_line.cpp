@@ -36,7 +36,7 @@ SharingPtr<FileReadingPath> MakeFileReadingPath(file const& f) {
 
 LineReading::LineReading(SharingPtr<FileReadingPath> path)
     : file(std::move(path)),
-      buffer(std::make_unique<byte[]>(kLineBuffer)),
+      buffer(std::make_unique_for_overwrite<byte[]>(kLineBuffer)),
       loop(Data(buffer.get(), kLineBuffer)) {}
 
 file_line LineReading::Line(std::int64_t number) const {

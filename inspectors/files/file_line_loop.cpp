@@ -147,7 +147,7 @@ void FileLineLoop::ScanLongLine() {
   cut_ = true;
   reread_ = true;
   std::uint64_t offset = bufferOffset_ + valid_;
-  auto const chunk = std::make_unique<byte[]>(kLongLineChunk);
+  auto const chunk = std::make_unique_for_overwrite<byte[]>(kLongLineChunk);
   for (;;) {
     Check_For_Inspector_Interruption();
     std::size_t const n = path_->ReadAt(offset, Data(chunk.get(), kLongLineChunk));

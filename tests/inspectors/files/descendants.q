@@ -26,7 +26,7 @@
 > names of descendant folders of folder "sub"
 = inner
 > number of descendants of folder "."
-= 2030
+= 2031
 > descendants of file "hello.txt"
 ! no property "descendants" of "file"
 

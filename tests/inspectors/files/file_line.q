@@ -17,6 +17,14 @@
 = 5
 > (number of lines of file "text/one.txt", number of lines of file "text/two.txt", number of lines of file "empty", number of lines of file "binary.bin")
 = 1, 2, 0, 3
+# Lines with the same text are still different lines.
+> line numbers of lines of file "text/repeated.txt"
+= 1
+= 2
+= 3
+> line numbers of next lines of lines of file "text/repeated.txt"
+= 2
+= 3
 # A line is a string.
 > line 2 of file "text/crlf.txt" & "!"
 = b!

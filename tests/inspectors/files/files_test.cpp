@@ -1,6 +1,7 @@
 // The file modules where a query file cannot reach: the caches keep their last
 // answers in rotation and are emptied before each query, so that a change between
-// two queries is seen; a listing stops at the evaluator's interruption check.
+// two queries is seen (in a file's status and in its bytes); a listing stops at the
+// evaluator's interruption check.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,8 +93,9 @@ TEST_F(FilesTest, ContentChangedBetweenTwoQueriesIsReadAgain) {
       {"key \"a\" of section \"s\" of " + f, "1", "2"},
       {"lines of " + f, "[s]|a=1", "[s]|a=2"},
       {"content of " + f + " contains \"2\"", "false", "true"},
-      {"byte 5 of " + f, "49", "50"},
-      {"sha1 of " + f, "a6057389604ada500c6df62706680815c00eb035", "505843fdcade716bb89a537d4d4af09e723b9db7"},
+      {"byte 6 of " + f, "49", "50"},
+      {"sha1 of " + f, "a6057389604ada500c6df62706680815c00eb035",
+       "505843fdcade716bb89a537d4d4af09e723b9db7"},
   };
   auto const write = [&](char const* text) {
     int const fd = ::open(Path("settings").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
