@@ -94,9 +94,8 @@ void BM_SHA1OpenSSL(benchmark::State& state) {
   for (auto _ : state) {
     EVP_MD_CTX* const context = EVP_MD_CTX_new();
     EVP_DigestInit_ex(context, EVP_sha1(), nullptr);
-    ReadChunks([&](unsigned char const* bytes, std::size_t n) {
-      EVP_DigestUpdate(context, bytes, n);
-    });
+    ReadChunks(
+        [&](unsigned char const* bytes, std::size_t n) { EVP_DigestUpdate(context, bytes, n); });
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     EVP_DigestFinal_ex(context, digest, &length);
@@ -145,8 +144,7 @@ void BM_NumberOfLinesMemchr(benchmark::State& state) {
     ReadChunks([&](unsigned char const* bytes, std::size_t n) {
       unsigned char const* const end = bytes + n;
       for (unsigned char const* p = bytes;
-           (p = static_cast<unsigned char const*>(std::memchr(p, '\n', end - p))) != nullptr;
-           ++p) {
+           (p = static_cast<unsigned char const*>(std::memchr(p, '\n', end - p))) != nullptr; ++p) {
         ++lines;
       }
     });

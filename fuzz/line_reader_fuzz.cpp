@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     std::string const text(bytes, e.begin, std::min(textLength, bufferSize));
     if (loop.TextWithoutEnding().AsStringView() != text) Fail("another text", n);
     if (loop.TextIsCut() != (textLength > bufferSize)) Fail("cut or not", n);
-    if (loop.Ending().AsStringView() != std::string_view(bytes).substr(e.textEnd, e.end - e.textEnd))
+    if (loop.Ending().AsStringView() !=
+        std::string_view(bytes).substr(e.textEnd, e.end - e.textEnd))
       Fail("another ending", n);
     if (loop.LineHasEnding() != (e.end > e.textEnd)) Fail("an ending or not", n);
     if (n > 0 && PreviousLineBegin(path, e.begin) != expected[n - 1].begin)

@@ -76,8 +76,7 @@ void CheckValue(std::string const& key, std::string const& line, ConstData value
   if (!v.empty() && (IsBlank(v.front()) || IsBlank(v.back()))) Fail("a value with blanks");
   std::size_t start = 0;
   while (start < line.size() && IsBlank(line[start])) ++start;
-  if (start + key.size() >= at ||
-      ::strncasecmp(line.data() + start, key.data(), key.size()) != 0) {
+  if (start + key.size() >= at || ::strncasecmp(line.data() + start, key.data(), key.size()) != 0) {
     Fail("a value without its key before it");
   }
 }

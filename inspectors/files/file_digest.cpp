@@ -20,8 +20,8 @@ inspector_string FileSHA1(Of, file const& f) {
   { FileReadingPath const readable(f.item.Location()); }
   DigestRecord digest;
   crypto.SHA1DigestOfFile(f.item.Location().POSIXPath().c_str(), digest);
-  return CopyToInspectorString(ConstData(digest.text, std::min<std::size_t>(digest.length,
-                                                                            sizeof digest.text)));
+  return CopyToInspectorString(
+      ConstData(digest.text, std::min<std::size_t>(digest.length, sizeof digest.text)));
 }
 
 namespace {

@@ -40,8 +40,10 @@ LineReading::LineReading(SharingPtr<FileReadingPath> path)
       loop(Data(buffer.get(), kLineBuffer)) {}
 
 file_line LineReading::Line(std::int64_t number) const {
-  return file_line{CopyToInspectorString(loop.TextWithoutEnding()), number,
-                   {loop.LineBegin(), loop.LineEnd()}, file};
+  return file_line{CopyToInspectorString(loop.TextWithoutEnding()),
+                   number,
+                   {loop.LineBegin(), loop.LineEnd()},
+                   file};
 }
 
 void line_iterator::Start(file const& f) {

@@ -24,8 +24,8 @@ inline constexpr std::size_t kLineBuffer = 65536;
 // open file is shared with the reader it came from and with the lines read from it,
 // so that the next and previous lines read the same file.
 struct file_line {
-  inspector_string text;  // without the ending, in evaluator memory
-  std::int64_t number = 0;  // from 0 for the first line
+  inspector_string text;       // without the ending, in evaluator memory
+  std::int64_t number = 0;     // from 0 for the first line
   Range<std::uint64_t> range;  // in the file, the ending included
   SharingPtr<FileReadingPath> file;
 

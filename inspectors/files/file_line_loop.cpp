@@ -81,9 +81,9 @@ void FileLineLoop::Fill() {
 std::size_t FileLineLoop::Next(byte which, std::size_t& cache, std::size_t from) noexcept {
   if (cache == kUnknown || cache < from) {
     void const* found = std::memchr(buffer_.begin() + from, which, valid_ - from);
-    cache = found != nullptr ? static_cast<std::size_t>(static_cast<byte const*>(found) -
-                                                        buffer_.begin())
-                             : valid_;
+    cache = found != nullptr
+                ? static_cast<std::size_t>(static_cast<byte const*>(found) - buffer_.begin())
+                : valid_;
   }
   return cache;
 }

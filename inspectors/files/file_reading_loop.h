@@ -16,8 +16,7 @@ class FileReadingLoop {
   FileReadingLoop(Data buffer, FileReadingPath const& path, std::uint64_t start);
   // The bytes from `start` up to `end`. A file that ends before `end` throws
   // `FileReadingLoopEndOfFileError` when the missing chunk is read.
-  FileReadingLoop(Data buffer, FileReadingPath const& path, std::uint64_t start,
-                  std::uint64_t end);
+  FileReadingLoop(Data buffer, FileReadingPath const& path, std::uint64_t start, std::uint64_t end);
   FileReadingLoop(Data buffer, FileReadingPath const& path, Range<std::uint64_t> range)
       : FileReadingLoop(buffer, path, range.begin, range.end) {}
 
