@@ -37,14 +37,16 @@ FileItem descendant_iterator::NextWithFilter(Filter const& filter) {
       Flags const flags = filter(item);
       FileItem delivered;
       if (flags & kDeliver) delivered = item;
+      FileLoop inside;
       if (flags & kDescend) {
-        FileLoop inside;
-        inside.StartInside(loops_.back());
-        ++loops_.back();
-        loops_.push_back(std::move(inside));
-      } else {
-        ++loops_.back();
+        // A folder that may not be read is not walked: the rest of the tree still is.
+        try {
+          inside.StartInside(loops_.back());
+        } catch (FilePermissionError const&) {
+        }
       }
+      ++loops_.back();
+      if (!inside.Finished()) loops_.push_back(std::move(inside));
       if (flags & kDeliver) return delivered;
     }
     Check_For_Inspector_Interruption();
