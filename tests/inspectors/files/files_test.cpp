@@ -4,6 +4,7 @@
 // evaluator's interruption check.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -108,6 +109,30 @@ TEST_F(FilesTest, ContentChangedBetweenTwoQueriesIsReadAgain) {
   // The same length, so that only the bytes tell the two apart.
   write("[s]\na=2\n");
   for (auto const& c : cases) EXPECT_EQ(Ask(c.query), c.after) << c.query;
+}
+
+// Root reads every folder: the walk runs as an unprivileged user in a child process,
+// whose exit status says what it counted.
+TEST_F(FilesTest, AWalkGoesOnPastAFolderItMayNotRead) {
+  for (char const* folder : {"closed", "open"}) ASSERT_EQ(::mkdir(Path(folder).c_str(), 0755), 0);
+  Make("closed/hidden");
+  Make("open/seen");
+  ASSERT_EQ(::chmod(Path("closed").c_str(), 0), 0);
+  ASSERT_EQ(::chmod(root_.c_str(), 0755), 0);
+  pid_t const child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(100);
+    std::string const top = "of folder \"" + root_.string() + "\"";
+    bool const right = Ask("number of descendants " + top) == "1" &&
+                       Ask("number of descendant folders " + top) == "2";
+    ::_exit(right ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_EQ(::chmod(Path("closed").c_str(), 0755), 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 FileItem ItemNamed(std::string const& name) {
