@@ -37,15 +37,21 @@ FileItem descendant_iterator::NextWithFilter(Filter const& filter) {
       Flags const flags = filter(item);
       FileItem delivered;
       if (flags & kDeliver) delivered = item;
+      // A folder that may not be read is not walked, and one whose listing fails
+      // part way (a process's folder under /proc when the process ends) ends there:
+      // the rest of the tree is still walked. A loop that fails is finished.
       FileLoop inside;
       if (flags & kDescend) {
-        // A folder that may not be read is not walked: the rest of the tree still is.
         try {
           inside.StartInside(loops_.back());
         } catch (FilePermissionError const&) {
+        } catch (MacintoshPlatform::FileLoopFailed const&) {
         }
       }
-      ++loops_.back();
+      try {
+        ++loops_.back();
+      } catch (MacintoshPlatform::FileLoopFailed const&) {
+      }
       if (!inside.Finished()) loops_.push_back(std::move(inside));
       if (flags & kDeliver) return delivered;
     }

@@ -14,8 +14,8 @@ namespace inspectors {
 // inside the one above it (FileLoop::StartInside), so that the walk never follows a
 // link and never leaves the tree. A folder's subtree comes right after the folder's
 // own turn, before its next sibling; each folder lists in the file system's order.
-// A folder that may not be read (permission denied) is not walked, and the walk goes
-// on. The evaluator's interruption check runs after every step that delivers
+// A folder that may not be read (permission denied) is not walked, one whose
+// listing fails part way ends there, and the walk goes on. The evaluator's interruption check runs after every step that delivers
 // nothing.
 class descendant_iterator {
  public:
