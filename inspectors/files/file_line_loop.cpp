@@ -144,9 +144,9 @@ void FileLineLoop::Scan() {
 
 void FileLineLoop::ScanLongLine() {
   textEnd_ = valid_;
-  cut_ = true;
   reread_ = true;
-  std::uint64_t offset = bufferOffset_ + valid_;
+  std::uint64_t const rest = bufferOffset_ + valid_;
+  std::uint64_t offset = rest;
   auto const chunk = std::make_unique_for_overwrite<byte[]>(kLongLineChunk);
   for (;;) {
     Check_For_Inspector_Interruption();
@@ -154,6 +154,7 @@ void FileLineLoop::ScanLongLine() {
     if (n == 0) {
       endingLength_ = 0;
       lineEnd_ = offset;
+      cut_ = offset > rest;
       return;
     }
     std::size_t const i = FirstLineEnd(ConstData(chunk.get(), n));
@@ -163,6 +164,7 @@ void FileLineLoop::ScanLongLine() {
       endingLength_ = EndingLength(chunk[i], second);
       if (endingLength_ == 2) ending_[1] = static_cast<byte>(second);
       lineEnd_ = offset + i + endingLength_;
+      cut_ = offset + i > rest;  // not when the ending comes right after the buffer
       return;
     }
     offset += n;
