@@ -1,5 +1,7 @@
 #include "host/contract/contexts.h"
 
+#include "host/contract/interruption.h"
+
 #include <fcntl.h>
 #include <openssl/evp.h>
 #include <openssl/provider.h>
@@ -68,8 +70,11 @@ void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
   if (!context || EVP_DigestInit_ex(context.get(), EVP_sha1(), nullptr) != 1) {
     throw std::runtime_error("SHA-1 digest unavailable");
   }
+  // The file is read in chunks, whatever its length, and the query running may be
+  // stopped between them.
   unsigned char buffer[64 * 1024];
   for (;;) {
+    CheckInterruption();
     ssize_t const n = ::read(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;

@@ -1,7 +1,8 @@
-// The file layer where no query reaches: 64-bit lengths and offsets, what the
-// readers do at and past the end of a file and on files that are not plain, folder
-// listings that must not follow links or that lose items as they run, permission
-// failures, file names made to fit, and file times before 1970.
+// The file layer where no query reaches: 64-bit lengths and offsets of the readers,
+// a file that shrinks while read, snapshots of links, folder listings that lose
+// items as they run, permission failures, file names made to fit, and file times
+// before 1970. (Reading special files and files under /proc, and walks that must
+// not follow links, are in the query files of tests/inspectors/files.)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -89,26 +90,6 @@ TEST_F(FileLayerTest, LengthsAndOffsetsOfAFileOfFiveGiBAreExact) {
   EXPECT_THROW(atEnd >> Data(two, 2), EndOfFileError);
 }
 
-TEST_F(FileLayerTest, ReadingStopsAtTheEndWithoutAFailureUnlessExactBytesAreAsked) {
-  Write("five", "12345");
-  FileReadingPath path(Location("five"));
-  FileReader reader(path, 0);
-  byte bytes[16] = {};
-  Buffer buffer(bytes, sizeof bytes);
-  reader >> buffer;
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 5), "12345");
-  EXPECT_EQ(buffer.Length(), sizeof bytes - 5);
-  EXPECT_FALSE(reader.Unfinished());
-  reader >> buffer;  // at the end: nothing, no failure
-  EXPECT_EQ(buffer.Length(), sizeof bytes - 5);
-
-  FileReader exact(path, 1);
-  byte three[3];
-  exact >> Data(three, 3);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(three), 3), "234");
-  EXPECT_THROW(exact >> Data(three, 3), EndOfFileError);
-}
-
 TEST_F(FileLayerTest, AFileThatShrinksWhileReadEndsTheReader) {
   Write("shrinking", std::string(100, 'x'));
   FileReadingPath path(Location("shrinking"));
@@ -119,48 +100,6 @@ TEST_F(FileLayerTest, AFileThatShrinksWhileReadEndsTheReader) {
   for (int i = 0; i < 100 && reader.Unfinished(); ++i) total += reader.ReadSome(Data(bytes, 64));
   EXPECT_FALSE(reader.Unfinished());
   EXPECT_EQ(total, 10u);
-}
-
-TEST(FileReading, AFileThatReportsNoLengthIsReadToItsEnd) {
-  FileReadingPath path(MakeFileLocation("/proc/self/status", PathStyle::kPOSIX));
-  ASSERT_EQ(path.Length(), 0u);
-  FileReader reader(path, 0);
-  EXPECT_TRUE(reader.Unfinished());
-  std::string text;
-  byte bytes[100];
-  while (reader.Unfinished()) {
-    std::size_t const n = reader.ReadSome(Data(bytes, sizeof bytes));
-    text.append(reinterpret_cast<char*>(bytes), n);
-  }
-  EXPECT_NE(text.find("Pid:"), std::string::npos);
-}
-
-TEST_F(FileLayerTest, OnlyPlainFilesAreOpenedAndLinksAreReadAsTheirTargets) {
-  Write("target", "through the link");
-  ASSERT_EQ(::symlink("target", Path("link").c_str()), 0);
-  ASSERT_EQ(::symlink("nothing", Path("dangling").c_str()), 0);
-  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0644), 0);
-  ASSERT_EQ(::mkdir(Path("folder").c_str(), 0755), 0);
-
-  FileReadingPath link(Location("link"));
-  FileReader reader(link, 0);
-  byte bytes[7];
-  reader >> Data(bytes, 7);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), 7), "through");
-
-  struct {
-    std::string path;
-    std::function<void()> open;
-  } const refused[] = {
-      // A pipe without a writer would block an ordinary open for reading.
-      {"fifo", [&] { FileReadingPath p(Location("fifo")); }},
-      {"folder", [&] { FileReadingPath p(Location("folder")); }},
-      {"/dev/null", [] { FileReadingPath p(MakeFileLocation("/dev/null", PathStyle::kPOSIX)); }},
-  };
-  for (auto const& r : refused) EXPECT_THROW(r.open(), NotAFileError) << r.path;
-  EXPECT_THROW(FileReadingPath(Location("dangling")), FileNotFoundError);
-  EXPECT_THROW(FileReadingPath(Location("nothing")), FileNotFoundError);
-  EXPECT_THROW(FileReadingPath().Length(), FileNotOpenError);
 }
 
 TEST_F(FileLayerTest, SnapshotsOfLinksAreOfTheirTargetsUnlessTheyLeadNowhere) {
@@ -201,26 +140,6 @@ std::multiset<std::string> Names(FileLoop& loop) {
   std::multiset<std::string> names;
   for (; !loop.Finished(); ++loop) names.insert(MakeUTF8String(loop->Name()));
   return names;
-}
-
-TEST_F(FileLayerTest, AListingInsideAnotherNeverFollowsALink) {
-  ASSERT_EQ(::mkdir(Path("tree").c_str(), 0755), 0);
-  ASSERT_EQ(::mkdir(Path("tree/inner").c_str(), 0755), 0);
-  Write("tree/inner/a", "");
-  ASSERT_EQ(::symlink("inner", Path("tree/link").c_str()), 0);
-
-  std::multiset<std::string> seen;
-  for (FileLoop outer(Location("tree")); !outer.Finished(); ++outer) {
-    FileLoop below;
-    below.StartInside(outer);
-    for (std::string const& name : Names(below))
-      seen.insert(MakeUTF8String(outer->Name()) + "/" + name);
-  }
-  EXPECT_EQ(seen, std::multiset<std::string>{"inner/a"});
-  // Started by location, a link to a folder is listed.
-  FileLoop byLocation(Location("tree/link"));
-  EXPECT_EQ(Names(byLocation), std::multiset<std::string>{"a"});
-  EXPECT_EQ(byLocation.Folder(), Location("tree/link"));
 }
 
 TEST_F(FileLayerTest, AListingSkipsWhatGoesAndListsNothingWhereNoFolderIs) {

@@ -1,8 +1,10 @@
 // The file modules where a query file cannot reach: the caches keep their last
 // answers in rotation and are emptied before each query, so that a change between
-// two queries is seen; a listing stops at the evaluator's interruption check.
+// two queries is seen (in a file's status and in its bytes); a listing stops at the
+// evaluator's interruption check.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -81,6 +83,56 @@ TEST_F(FilesTest, AChangeBetweenTwoQueriesIsSeen) {
   }
   ASSERT_EQ(::unlink(Path("x").c_str()), 0);
   EXPECT_EQ(Ask("exists " + lookups[0]), "false");
+}
+
+TEST_F(FilesTest, ContentChangedBetweenTwoQueriesIsReadAgain) {
+  std::string const f = "file \"" + Path("settings") + "\"";
+  struct {
+    std::string query, before, after;
+  } const cases[] = {
+      {"key \"a\" of " + f, "1", "2"},
+      {"key \"a\" of section \"s\" of " + f, "1", "2"},
+      {"lines of " + f, "[s]|a=1", "[s]|a=2"},
+      {"content of " + f + " contains \"2\"", "false", "true"},
+      {"byte 6 of " + f, "49", "50"},
+      {"sha1 of " + f, "a6057389604ada500c6df62706680815c00eb035",
+       "505843fdcade716bb89a537d4d4af09e723b9db7"},
+  };
+  auto const write = [&](char const* text) {
+    int const fd = ::open(Path("settings").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, text, 8), 8);
+    ::close(fd);
+  };
+  write("[s]\na=1\n");
+  for (auto const& c : cases) EXPECT_EQ(Ask(c.query), c.before) << c.query;
+  // The same length, so that only the bytes tell the two apart.
+  write("[s]\na=2\n");
+  for (auto const& c : cases) EXPECT_EQ(Ask(c.query), c.after) << c.query;
+}
+
+// Root reads every folder: the walk runs as an unprivileged user in a child process,
+// whose exit status says what it counted.
+TEST_F(FilesTest, AWalkGoesOnPastAFolderItMayNotRead) {
+  for (char const* folder : {"closed", "open"}) ASSERT_EQ(::mkdir(Path(folder).c_str(), 0755), 0);
+  Make("closed/hidden");
+  Make("open/seen");
+  ASSERT_EQ(::chmod(Path("closed").c_str(), 0), 0);
+  ASSERT_EQ(::chmod(root_.c_str(), 0755), 0);
+  pid_t const child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(100);
+    std::string const top = "of folder \"" + root_.string() + "\"";
+    bool const right = Ask("number of descendants " + top) == "1" &&
+                       Ask("number of descendant folders " + top) == "2";
+    ::_exit(right ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_EQ(::chmod(Path("closed").c_str(), 0755), 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 FileItem ItemNamed(std::string const& name) {

@@ -79,13 +79,15 @@
 
 # Listings: every item once, hidden ones, pipes and links included; no "." or "..".
 > number of items of folder "."
-= 18
+= 20
 > number of files of folder "."
 = 14
 > unique values of names of folders of folder "."
 = deep
 = links
 = sub
+= text
+= walk
 = wide
 > number of items whose (name of it = ".hidden" or name of it = "fifo") of folder "."
 = 2
