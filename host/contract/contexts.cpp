@@ -13,6 +13,7 @@
 InspectorContext::~InspectorContext() = default;
 CryptoInspectorContext::~CryptoInspectorContext() = default;
 InspectorFipsContext::~InspectorFipsContext() = default;
+CertificateInspectorContext::~CertificateInspectorContext() = default;
 
 namespace evaluator {
 
