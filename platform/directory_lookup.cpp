@@ -1,5 +1,6 @@
 #include "platform/directory_lookup.h"
 
+#include <dlfcn.h>
 #include <ldap.h>
 #include <pthread.h>
 #include <signal.h>
@@ -94,6 +95,20 @@ class SigpipeBlock {
   bool blocked_ = false;
 };
 
+// The client library keeps its configuration in process-wide memory that it never
+// frees. It stays loaded for the life of the process, so that this memory stays
+// reachable after the inspector library itself is unloaded.
+void KeepClientLibraryLoaded() noexcept {
+  static bool const kept = [] {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&ldap_initialize), &info) == 0 || info.dli_fname == nullptr) {
+      return false;
+    }
+    return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
+  }();
+  (void)kept;
+}
+
 DirectoryAnswer Failure(DirectoryStep step) { return DirectoryAnswer{step, {}}; }
 
 }  // namespace
@@ -128,6 +143,7 @@ DirectoryAnswer GetLocalComputerDistinguishedName() {
 
   // The client library always has a URI (ldap://localhost by default); a directory
   // is configured when there is a search base as well.
+  KeepClientLibraryLoaded();
   std::string const uri = ConfiguredText(LDAP_OPT_URI);
   std::string const base = ConfiguredText(LDAP_OPT_DEFBASE);
   if (uri.empty() || base.empty()) return Failure(DirectoryStep::kOpenService);
