@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <vector>
 
 #define EVALUATOR_API __attribute__((visibility("default")))
 
@@ -273,6 +274,27 @@ class EVALUATOR_API InspectorFipsContext : public virtual InspectorContext {
   ~InspectorFipsContext() override;
   // Fills the status record with the machine's cryptographic (FIPS) mode.
   virtual void GetFipsStatus(FipsStatus& status) = 0;
+};
+
+// An X.509 certificate as the host reads it from a file. Times are microseconds since
+// 1 January 1970 00:00:00 GMT.
+struct CertificateRecord {
+  DigestRecord sha1;  // of the DER encoding
+  std::int64_t notBefore = 0;
+  std::int64_t notAfter = 0;
+  std::string subject;       // the distinguished name written as in RFC 2253
+  std::string issuer;        // the same
+  std::string serialNumber;  // upper-case hexadecimal digits, '-' first when negative
+};
+
+class EVALUATOR_API CertificateInspectorContext : public virtual InspectorContext {
+ public:
+  ~CertificateInspectorContext() override;
+  // The certificates of the file at `path` in file order: every one of a PEM file
+  // (other PEM blocks are skipped), or the one of a DER file. A file that cannot be
+  // read, that is no plain file, holds no certificate or a damaged one throws
+  // std::runtime_error with a message that names the path.
+  virtual std::vector<CertificateRecord> CertificatesOfFile(char const* path) = 0;
 };
 
 // The evaluator's current context, or null.

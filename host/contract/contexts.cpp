@@ -16,6 +16,7 @@
 InspectorContext::~InspectorContext() = default;
 CryptoInspectorContext::~CryptoInspectorContext() = default;
 InspectorFipsContext::~InspectorFipsContext() = default;
+CertificateInspectorContext::~CertificateInspectorContext() = default;
 
 namespace evaluator {
 
