@@ -96,18 +96,19 @@ class SigpipeBlock {
 };
 
 // The client library keeps its configuration in process-wide memory that it never
-// frees. It stays loaded for the life of the process, so that this memory stays
-// reachable after the inspector library itself is unloaded.
-void KeepClientLibraryLoaded() noexcept {
-  static bool const kept = [] {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ldap_initialize), &info) == 0 || info.dli_fname == nullptr) {
-      return false;
-    }
-    return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
-  }();
-  (void)kept;
+// frees, and the TLS library it loads keeps thread-local state. Both stay loaded for
+// the life of the process from the moment this library is loaded, whether or not a
+// lookup is made, so that this memory stays reachable and no thread's dynamic TLS
+// points into an unloaded object after the inspector library itself is unloaded.
+bool KeepClientLibraryLoaded() noexcept {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&ldap_initialize), &info) == 0 || info.dli_fname == nullptr) {
+    return false;
+  }
+  return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
 }
+
+[[maybe_unused]] bool const kClientLibraryKept = KeepClientLibraryLoaded();
 
 DirectoryAnswer Failure(DirectoryStep step) { return DirectoryAnswer{step, {}}; }
 
@@ -143,7 +144,6 @@ DirectoryAnswer GetLocalComputerDistinguishedName() {
 
   // The client library always has a URI (ldap://localhost by default); a directory
   // is configured when there is a search base as well.
-  KeepClientLibraryLoaded();
   std::string const uri = ConfiguredText(LDAP_OPT_URI);
   std::string const base = ConfiguredText(LDAP_OPT_DEFBASE);
   if (uri.empty() || base.empty()) return Failure(DirectoryStep::kOpenService);
