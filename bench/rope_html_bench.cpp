@@ -66,11 +66,14 @@ void BM_RopeLengthBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_RopeLengthBaseline)->Args({1 << 20, 16})->Unit(benchmark::kMicrosecond);
 
-// The evaluator's own search of one string holding the whole text.
+// The evaluator's own search of one string holding the whole text. The search is of
+// `it`, so that each run searches: the relation of two literals is computed once,
+// when the query is prepared.
 void BM_StringContains(benchmark::State& state) {
   SearchCase const c(static_cast<std::size_t>(state.range(0)),
                      static_cast<std::size_t>(state.range(1)));
-  RunQuery(state, "\"" + c.whole + "\" contains \"" + c.pattern + "\"", c.whole.size());
+  RunQuery(state, "exists (\"" + c.whole + "\" whose (it contains \"" + c.pattern + "\"))",
+           c.whole.size());
 }
 BENCHMARK(BM_StringContains)
     ->Args({1 << 20, 16})

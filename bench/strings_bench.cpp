@@ -50,10 +50,13 @@ void BM_LastOccurrenceQuery(benchmark::State& state) {
 }
 BENCHMARK(BM_LastOccurrenceQuery)->Arg(4)->Arg(64)->Unit(benchmark::kMicrosecond);
 
-// The same literals compared for equality, which their lengths decide at once.
+// The same literals compared for equality, which their lengths decide at once. The
+// comparison is of `it`, so that each run compares: the relation of two literals is
+// computed once, when the query is prepared.
 void BM_OccurrenceBaselineQuery(benchmark::State& state) {
   SearchCase const c(static_cast<std::size_t>(state.range(0)));
-  RunQuery(state, "\"" + c.needle + "\" = \"" + c.haystack + "\"", kHaystackLength);
+  RunQuery(state, "exists (\"" + c.needle + "\" whose (it = \"" + c.haystack + "\"))",
+           kHaystackLength);
 }
 BENCHMARK(BM_OccurrenceBaselineQuery)->Arg(4)->Arg(64)->Unit(benchmark::kMicrosecond);
 

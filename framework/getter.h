@@ -9,7 +9,10 @@
 // 1. A parameter that its conversion does not admit (a negative count) has no value:
 //    false, before anything else.
 // 2. Without result memory (a null result) nothing is called: true.
-// 3. Otherwise the function's value is constructed in the result memory: true.
+// 3. Otherwise the function's value is constructed in the result memory: true. A
+//    function that returns std::optional<T> yields a T; an empty optional is "no
+//    value" (false), which spares an iteration the cost of a thrown NoSuchObject at
+//    the end of every sequence.
 // A step that returns nothing (an aggregator's Initialize and Aggregate) is called
 // whatever the result memory and yields no value. Nothing is caught: NoSuchObject
 // ("no value") and every other exception reach the evaluator unchanged.
@@ -17,6 +20,7 @@
 
 #include <cstdint>
 #include <new>
+#include <optional>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -25,12 +29,33 @@
 
 namespace inspectors {
 
+// The value type of a typed function's result R: R itself, or T for std::optional<T>.
+template <class R>
+struct ResultValue {
+  using Type = R;
+  static constexpr bool kOptional = false;
+};
+template <class T>
+struct ResultValue<std::optional<T>> {
+  using Type = T;
+  static constexpr bool kOptional = true;
+};
+template <class R>
+using ValueOfResult = typename ResultValue<R>::Type;
+
 // Constructs what `call` returns in the result memory: a class result directly
-// there, a plain one copied. Without result memory, calls nothing.
+// there, a plain one copied; an empty optional constructs nothing and yields no
+// value. Without result memory, calls nothing.
 template <class R, class Call>
 bool Produce(void* result, Call&& call) {
   if (result == nullptr) return true;
-  ::new (result) R(call());
+  if constexpr (ResultValue<R>::kOptional) {
+    R made = call();
+    if (!made) return false;
+    ::new (result) ValueOfResult<R>(std::move(*made));
+  } else {
+    ::new (result) R(call());
+  }
   return true;
 }
 

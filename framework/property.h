@@ -18,7 +18,8 @@ class PropertyRegistrationBlock
     static_assert(!std::is_void_v<R>, "a property yields a value");
     function = EraseFunction(f);
     Register_Property(block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
-                      Object::TypeName(), TypeNameOf<R>(), &Get<R, Parameter, Object, Target>,
+                      Object::TypeName(), TypeNameOf<ValueOfResult<R>>(),
+                      &Get<R, Parameter, Object, Target>,
                       Context(), fingerprint);
   }
 
@@ -31,8 +32,8 @@ class PropertyRegistrationBlock
     members[kNext] = EraseMember(next);
     Register_Iterated_Property(
         block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
-        Object::TypeName(), TypeNameOf<R>(), sizeof(I), &IteratorBasics<I>::Construct,
-        &IteratorBasics<I>::Destroy, &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
+        Object::TypeName(), TypeNameOf<ValueOfResult<R>>(), sizeof(I),
+        &IteratorBasics<I>::Construct, &IteratorBasics<I>::Destroy, &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
         &Get<R, Parameter, Object, StoredMember<I, M, kNext>>, Context(), fingerprint);
   }
 
@@ -44,7 +45,7 @@ class PropertyRegistrationBlock
                          FingerprintFunction fingerprint) {
     Register_Aggregate_Property(
         block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
-        Object::TypeName(), TypeNameOf<R>(), sizeof(A), &IteratorBasics<A>::Construct,
+        Object::TypeName(), TypeNameOf<ValueOfResult<R>>(), sizeof(A), &IteratorBasics<A>::Construct,
         &IteratorBasics<A>::Destroy, getters[kFirstInitial], getters[kNextInitial], getters[kFirst],
         getters[kNext], getters[kFirstFinal], getters[kNextFinal], Context(), fingerprint);
   }

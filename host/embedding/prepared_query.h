@@ -9,6 +9,7 @@
 
 #include "host/catalog/registry.h"
 #include "host/embedding/embedding.h"
+#include "host/evaluation/stream.h"
 #include "host/evaluation/values.h"
 #include "host/query/syntax_tree.h"
 
@@ -25,6 +26,7 @@ struct PreparedQuery::Impl {
   std::uint64_t withdrawals = 0;
   std::unique_ptr<TypeTable> types;  // refers to the registry
   NodePtr root;                      // refers to the types
+  std::unique_ptr<FoldedValues> folded;  // refers to the tree and the types
 };
 
 }  // namespace evaluator

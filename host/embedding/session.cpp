@@ -13,6 +13,7 @@
 #include "host/embedding/embedding.h"
 #include "host/embedding/evaluator_lock.h"
 #include "host/embedding/prepared_query.h"
+#include "host/evaluation/constant_folding.h"
 #include "host/evaluation/result_cache.h"
 #include "host/evaluation/result_values.h"
 #include "host/evaluation/stream.h"
@@ -141,6 +142,7 @@ std::unique_ptr<PreparedQuery::Impl> PrepareText(std::string_view query) {
     impl->types = std::make_unique<TypeTable>(*impl->registry);
     impl->root = Parse(impl->text, *impl->registry);
     CheckTypes(*impl->root, *impl->registry, *impl->types);
+    impl->folded = FoldConstants(*impl->root);
     impl->type = impl->root->type->name.text();
     impl->plural = impl->root->plural;
   } catch (SyntaxError const& e) {
@@ -151,6 +153,7 @@ std::unique_ptr<PreparedQuery::Impl> PrepareText(std::string_view query) {
     impl->error = ErrorOfCurrentException(0);
   }
   if (impl->error) {
+    impl->folded.reset();
     impl->root.reset();
     impl->type.clear();
     impl->plural = false;
@@ -175,7 +178,7 @@ void ClearCaches() noexcept {
 // Runs a query that checked, appending its values to `result`.
 void Execute(PreparedQuery::Impl const& prepared, Result& result) {
   ResultCache cache;
-  RunContext run{&cache};
+  RunContext run{&cache, prepared.folded.get()};
   auto stream = OpenStream(*prepared.root, Environment{}, run);
   while (ValueRef v = stream->Next()) {
     result.values.push_back(ToResultValue(*v, *prepared.registry));

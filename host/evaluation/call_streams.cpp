@@ -14,8 +14,7 @@ class CallStream : public Stream {
   CallStream(Node const& node, Environment environment, RunContext& run)
       : node_(node),
         run_(run),
-        operands_(node.kind == NodeKind::Phrase ? ObjectAndParameterOf(node) : ChildrenOf(node),
-                  std::move(environment), run) {}
+        operands_(OperandsOf(node).span(), std::move(environment), run) {}
 
   ValueRef Next() override {
     while (operands_.Next()) {
@@ -79,13 +78,17 @@ class CallStream : public Stream {
     }
   }
 
+  KnownDigests const* Known() const noexcept {
+    return run_.folded != nullptr ? &run_.folded->digests : nullptr;
+  }
+
   // Looks the call up in the cache, or makes it and stores its outcome. The
   // evaluator's own operations are cheaper to run again than to look up.
   template <class Make>
   ValueRef Cached(ValueRef const& first, ValueRef const& second, Make&& make) {
     std::optional<ResultCache::Key> key;
     if (run_.cache != nullptr && node_.registration->origin == Origin::Library) {
-      key = ResultCache::KeyFor(*node_.registration, {first.get(), second.get()});
+      key = ResultCache::KeyFor(*node_.registration, {first.get(), second.get()}, Known());
     }
     ValueRef value;
     if (key && run_.cache->Find(*key, value)) return value;

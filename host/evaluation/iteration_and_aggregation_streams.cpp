@@ -6,7 +6,10 @@
 //
 // An element of an aggregate lives only for the calls that receive it: an aggregator
 // copies whatever it keeps (the contract's rule), so the memory of an aggregate is
-// its state and what its results refer to, however many elements it reads.
+// its state and what its results refer to, however many elements it reads. So an
+// aggregate borrows its elements (Stream::NextLent), and a stream that makes them can
+// make each in the box of the one before.
+#include <optional>
 #include <utility>
 
 #include "host/evaluation/stream_support.h"
@@ -18,13 +21,21 @@ namespace {
 class IterationStream : public Stream {
  public:
   IterationStream(Node const& node, Environment environment, RunContext& run)
-      : node_(node), arguments_(ObjectAndParameterOf(node), std::move(environment), run) {}
+      : node_(node),
+        arguments_(ObjectAndParameterOf(node).span(), std::move(environment), run),
+        slot_(node.type) {}
 
-  ValueRef Next() override {
+  ValueRef Next() override { return Advance() ? slot_.box() : nullptr; }
+  void const* NextLent() override { return Advance() ? slot_.box()->data() : nullptr; }
+  ValueRef KeepLent() override { return slot_.box(); }
+
+ private:
+  // Makes the next value in the slot; false after the last.
+  bool Advance() {
     Registration const& r = *node_.registration;
     while (true) {
       if (!state_) {
-        if (!arguments_.Next()) return nullptr;
+        if (!arguments_.Next()) return false;
         std::size_t i = 0;
         object_ = node_.object() ? arguments_[i++] : nullptr;
         parameter_ = node_.parameter() ? arguments_[i++] : nullptr;
@@ -36,21 +47,21 @@ class IterationStream : public Stream {
       CheckInterruption(node_);
       PropertyGetter const getter = first_ ? r.first : r.next;
       first_ = false;
-      ValueRef v = Produce(node_.type, node_, state_.get(), [&](void* result) {
-        return getter(result, DataOf(parameter_), DataOf(object_), state_->data(), r.context);
-      });
-      if (v) {
+      ValueBox& box = slot_.Fresh();
+      if (ProduceInto(box, node_, state_.get(), [&](void* result) {
+            return getter(result, DataOf(parameter_), DataOf(object_), state_->data(), r.context);
+          })) {
         // An element may point into the iterator's state.
-        if (!v->type()->IsPlain()) v->Keep(state_);
-        return v;
+        if (!box.type()->IsPlain()) box.Keep(state_);
+        return true;
       }
       state_.reset();
     }
   }
 
- private:
   Node const& node_;
   CrossProduct arguments_;
+  ResultSlot slot_;
   StateRef state_;
   ValueRef object_;
   ValueRef parameter_;
@@ -63,7 +74,8 @@ class AggregationStream : public Stream {
       : node_(node),
         environment_(environment),
         run_(run),
-        parameters_(Parameters(node), std::move(environment), run) {}
+        parameters_(ParameterOf(node).span(), std::move(environment), run),
+        slot_(node.type) {}
 
   ValueRef Next() override {
     Registration const& r = *node_.registration;
@@ -80,21 +92,21 @@ class AggregationStream : public Stream {
         case Phase::Initial:
           if (ValueRef v = Call(r.firstInitial, r.nextInitial, nullptr)) return v;
           Enter(Phase::Elements);
-          element_.reset();
+          element_ = nullptr;
           break;
         case Phase::Elements:
-          if (!element_) {
-            element_ = elements_->Next();
-            if (!element_) {
-              elements_.reset();
-              Enter(Phase::Final);
-              break;
+          while (true) {
+            if (element_ == nullptr) {
+              element_ = elements_->NextLent();
+              if (element_ == nullptr) break;
+              CheckInterruption(node_);
+              first_ = true;
             }
-            CheckInterruption(node_);
-            first_ = true;
+            if (ValueRef v = Call(r.first, r.next, element_)) return v;
+            element_ = nullptr;
           }
-          if (ValueRef v = Call(r.first, r.next, element_)) return v;
-          element_.reset();
+          elements_.reset();
+          Enter(Phase::Final);
           break;
         case Phase::Final:
           if (ValueRef v = Call(r.firstFinal, r.nextFinal, nullptr)) return v;
@@ -108,9 +120,10 @@ class AggregationStream : public Stream {
  private:
   enum class Phase { Start, Initial, Elements, Final };
 
-  static std::vector<Node const*> Parameters(Node const& node) {
-    if (node.parameter()) return {node.parameter()};
-    return {};
+  static Operands ParameterOf(Node const& node) {
+    Operands out;
+    if (node.parameter()) out.nodes[out.count++] = node.parameter();
+    return out;
   }
 
   void Enter(Phase phase) {
@@ -118,36 +131,43 @@ class AggregationStream : public Stream {
     first_ = true;
   }
 
-  // The next value of the current phase (for the current element): the first
-  // getter's, then the next getter's until there is none.
-  ValueRef Call(PropertyGetter first, PropertyGetter next, ValueRef const& element) {
+  // The next value of the current phase (for the current element, lent by the
+  // element stream): the first getter's, then the next getter's until there is none.
+  ValueRef Call(PropertyGetter first, PropertyGetter next, void const* element) {
     PropertyGetter const getter = first_ ? first : next;
     if (getter == nullptr) return nullptr;
     Registration const& r = *node_.registration;
-    ValueRef v = Produce(node_.type, node_, state_.get(), [&](void* result) {
-      return getter(result, DataOf(parameter_), DataOf(element), state_->data(), r.context);
-    });
-    if (!v) return nullptr;
-    first_ = false;
-    if (!v->type()->IsPlain()) {
-      // A value made in a call that received an element may point into it.
-      v->Keep(state_);
-      KeepOperand(*v, element);
+    ValueBox& box = slot_.Fresh();
+    if (!ProduceInto(box, node_, state_.get(), [&](void* result) {
+          return getter(result, DataOf(parameter_), element, state_->data(), r.context);
+        })) {
+      return nullptr;
     }
-    return v;
+    first_ = false;
+    if (!box.type()->IsPlain()) {
+      // A value made in a call that received an element may point into it.
+      box.Keep(state_);
+      if (element != nullptr) KeepOperand(box, elements_->KeepLent());
+    }
+    return slot_.box();
   }
 
   Node const& node_;
   Environment environment_;
   RunContext& run_;
   CrossProduct parameters_;
+  ResultSlot slot_;
   Phase phase_ = Phase::Start;
   bool first_ = true;
   StateRef state_;
   ValueRef parameter_;
   std::unique_ptr<Stream> elements_;
-  ValueRef element_;
+  void const* element_ = nullptr;
 };
+
+[[noreturn]] void FailWithSeveralValues(Node const& node) {
+  throw QueryFailure("several values for a singular phrase: " + node.phrase(), node.column);
+}
 
 // Takes the single value of a singular phrase from a stream of any number: exactly
 // one is its value, none is a missing value, several fail the query.
@@ -160,9 +180,7 @@ class SingularStream : public SingleValueStream {
   ValueRef Compute() override {
     ValueRef first = all_->Next();
     if (!first) throw MissingValue(node_);
-    if (all_->Next()) {
-      throw QueryFailure("several values for a singular phrase: " + node_.phrase(), node_.column);
-    }
+    if (all_->Next()) FailWithSeveralValues(node_);
     all_.reset();  // stops the iteration or aggregation now
     return first;
   }
@@ -172,18 +190,74 @@ class SingularStream : public SingleValueStream {
   Node const& node_;
 };
 
+// The single value of a singular iterated phrase. Its operands are singular, so
+// there is one iteration: its first value is the phrase's, and a second one fails
+// the query. The outcome (a value, or none) goes through the result cache like a
+// plain property's, so that a phrase evaluated for each of many elements ("regex"
+// in a condition) iterates once per distinct argument.
+class SingularIterationStream : public SingleValueStream {
+ public:
+  SingularIterationStream(Node const& node, Environment environment, RunContext& run)
+      : node_(node), environment_(std::move(environment)), run_(run) {}
+
+ protected:
+  ValueRef Compute() override {
+    Registration const& r = *node_.registration;
+    CrossProduct arguments(ObjectAndParameterOf(node_).span(), environment_, run_);
+    if (!arguments.Next()) throw MissingValue(node_);
+    std::size_t i = 0;
+    ValueRef const object = node_.object() ? arguments[i++] : nullptr;
+    ValueRef const parameter = node_.parameter() ? arguments[i++] : nullptr;
+    std::optional<ResultCache::Key> key;
+    if (run_.cache != nullptr && r.origin == Origin::Library) {
+      key = ResultCache::KeyFor(r, {parameter.get(), object.get()},
+                                 run_.folded != nullptr ? &run_.folded->digests : nullptr);
+    }
+    ValueRef value;
+    if (!key || !run_.cache->Find(*key, value)) {
+      value = Iterate(r, object, parameter);
+      if (key) run_.cache->Store(*key, value);
+    }
+    if (!value) throw MissingValue(node_);
+    return value;
+  }
+
+ private:
+  // The first value of the iteration, null for none; a second value fails.
+  ValueRef Iterate(Registration const& r, ValueRef const& object, ValueRef const& parameter) {
+    StateRef const state = MakeState(r, node_);
+    if (object) state->Keep(object);
+    if (parameter) state->Keep(parameter);
+    auto call = [&](PropertyGetter getter) {
+      CheckInterruption(node_);
+      return Produce(node_.type, node_, state.get(), [&](void* result) {
+        return getter(result, DataOf(parameter), DataOf(object), state->data(), r.context);
+      });
+    };
+    ValueRef first = call(r.first);
+    if (!first) return nullptr;
+    // The value may point into the iterator's state.
+    if (!first->type()->IsPlain()) first->Keep(state);
+    if (call(r.next)) FailWithSeveralValues(node_);
+    return first;
+  }
+
+  Node const& node_;
+  Environment environment_;
+  RunContext& run_;
+};
+
 }  // namespace
 
 std::unique_ptr<Stream> OpenIterationOrAggregation(Node const& node, Environment const& environment,
                                                    RunContext& run) {
-  std::unique_ptr<Stream> stream;
   if (node.shape == CallShape::Aggregate) {
-    stream = std::make_unique<AggregationStream>(node, environment, run);
-  } else {
-    stream = std::make_unique<IterationStream>(node, environment, run);
+    auto stream = std::make_unique<AggregationStream>(node, environment, run);
+    if (node.plural) return stream;
+    return std::make_unique<SingularStream>(node, std::move(stream));
   }
-  if (node.plural) return stream;
-  return std::make_unique<SingularStream>(node, std::move(stream));
+  if (node.plural) return std::make_unique<IterationStream>(node, environment, run);
+  return std::make_unique<SingularIterationStream>(node, environment, run);
 }
 
 }  // namespace evaluator

@@ -116,7 +116,8 @@ class NumberOfStream : public OperandsStream {
     std::int64_t count = 0;
     // The items of a list are counted one by one, so that an item without a value
     // counts as nothing and the others still count.
-    if (counted.kind == NodeKind::List) {
+    // (A folded list has a value for every item.)
+    if (counted.kind == NodeKind::List && !counted.folded) {
       for (auto const& item : counted.children) count += Count(*item);
     } else {
       count = Count(counted);

@@ -2,7 +2,32 @@
 
 namespace evaluator {
 
-bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data) {
+FingerprintDigest DigestOfString(inspector_string const& s) noexcept {
+  XXH128_hash_t const hash = XXH3_128bits(s.bytes, s.length);
+  return {hash.low64, hash.high64};
+}
+
+namespace {
+
+// A long string as its length and the digest of its bytes, framed apart from a
+// string appended whole.
+void AppendLongString(Fingerprinter& f, inspector_string const& s, void const* data,
+                      KnownDigests const* known) {
+  FingerprintDigest digest;
+  auto const it = known != nullptr ? known->find(data) : KnownDigests::const_iterator();
+  if (known != nullptr && it != known->end()) {
+    digest = it->second;
+  } else {
+    digest = DigestOfString(s);
+  }
+  f.AppendInteger(s.length);
+  f.AppendBytes(&digest, sizeof digest);
+}
+
+}  // namespace
+
+bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data,
+                      KnownDigests const* known) {
   if (!type.fingerprintable) return false;
   std::string const& name = type.name.text();
   f.AppendString(reinterpret_cast<unsigned char const*>(name.data()),
@@ -15,9 +40,15 @@ bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data)
     case ValueType::Root::Integer:
       f << *static_cast<integer const*>(data);
       return true;
-    case ValueType::Root::String:
-      f << *static_cast<inspector_string const*>(data);
+    case ValueType::Root::String: {
+      auto const& s = *static_cast<inspector_string const*>(data);
+      if (s.length >= kDigestedStringLength) {
+        AppendLongString(f, s, data, known);
+      } else {
+        f << s;
+      }
       return true;
+    }
     case ValueType::Root::Boolean:
       Fingerprint_Byte_Range(f, data, static_cast<unsigned char const*>(data) + 1);
       return true;
@@ -25,7 +56,7 @@ bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data)
       // One walk along the chain of nodes: a tuple may have many items.
       auto const* node = static_cast<TupleNode const*>(data);
       for (ValueType const* item : type.items) {
-        if (node == nullptr || !FingerprintValue(f, *item, node->item)) return false;
+        if (node == nullptr || !FingerprintValue(f, *item, node->item, known)) return false;
         node = node->next;
       }
       return true;
@@ -37,7 +68,8 @@ bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data)
 }
 
 std::optional<ResultCache::Key> ResultCache::KeyFor(
-    Registration const& r, std::initializer_list<ValueBox const*> arguments) {
+    Registration const& r, std::initializer_list<ValueBox const*> arguments,
+    KnownDigests const* known) {
   if (r.fingerprint == nullptr) return std::nullopt;
   // Decide before hashing anything: a long string is not worth hashing for a call
   // that another argument makes uncacheable.
@@ -50,7 +82,7 @@ std::optional<ResultCache::Key> ResultCache::KeyFor(
       f.AppendInteger(0);
       continue;
     }
-    if (!FingerprintValue(f, *argument->type(), argument->data())) return std::nullopt;
+    if (!FingerprintValue(f, *argument->type(), argument->data(), known)) return std::nullopt;
   }
   try {
     r.fingerprint(f);

@@ -15,6 +15,17 @@
 
 namespace evaluator {
 
+// Strings at least this long are fingerprinted by a digest of their bytes, so that a
+// value that every run passes (a literal computed while preparing) has its digest
+// computed once.
+inline constexpr std::uint32_t kDigestedStringLength = 4096;
+
+// Digests of long strings, by the address of the value (the inspector_string).
+using KnownDigests = std::unordered_map<void const*, FingerprintDigest>;
+
+// The digest by which a long string is fingerprinted.
+FingerprintDigest DigestOfString(inspector_string const& s) noexcept;
+
 class ResultCache {
  public:
   static constexpr std::size_t kDefaultCapacity = 4096;
@@ -29,8 +40,10 @@ class ResultCache {
 
   // The key of a call of `r` with these arguments (nulls are skipped); none when the
   // registration has no fingerprint function or an argument cannot be fingerprinted.
+  // The digests of long strings are taken from `known` when it has them.
   static std::optional<Key> KeyFor(Registration const& r,
-                                   std::initializer_list<ValueBox const*> arguments);
+                                   std::initializer_list<ValueBox const*> arguments,
+                                   KnownDigests const* known = nullptr);
 
   // Whether the call is cached; `value` is then its result, null for "no value".
   bool Find(Key const& key, ValueRef& value);
@@ -54,6 +67,7 @@ class ResultCache {
 };
 
 // Appends a value's fingerprint; false when its type cannot be fingerprinted.
-bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data);
+bool FingerprintValue(Fingerprinter& f, ValueType const& type, void const* data,
+                      KnownDigests const* known = nullptr);
 
 }  // namespace evaluator

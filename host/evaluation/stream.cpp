@@ -1,12 +1,14 @@
 // Which stream a node becomes.
 #include <stdexcept>
 
+#include "host/evaluation/constant_folding.h"
 #include "host/evaluation/stream_support.h"
 
 namespace evaluator {
 
 std::unique_ptr<Stream> OpenStream(Node const& node, Environment const& environment,
                                    RunContext& run) {
+  if (node.folded && run.folded != nullptr) return OpenFolded(node, *run.folded);
   switch (node.kind) {
     case NodeKind::Integer:
     case NodeKind::String:

@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "host/evaluation/result_cache.h"
 #include "host/evaluation/values.h"
@@ -29,9 +31,27 @@ class MissingValue : public QueryFailure {
       : QueryFailure("no such object: " + node.phrase(), node.column) {}
 };
 
+// The values of a node that preparing the query computed once: their bytes one after
+// another when each value is all in its bytes (literal integers, booleans and
+// strings, which point into the tree), else the values themselves.
+struct FoldedNode {
+  ValueType const* type = nullptr;
+  std::size_t count = 0;
+  std::vector<unsigned char> bytes;
+  std::vector<ValueRef> boxes;
+};
+
+// What preparing the query computed once: the values of the nodes marked `folded`,
+// and the digests of the long strings among them.
+struct FoldedValues {
+  std::unordered_map<Node const*, FoldedNode> nodes;
+  KnownDigests digests;
+};
+
 // What every stream of one run shares.
 struct RunContext {
-  ResultCache* cache = nullptr;  // null: no caching
+  ResultCache* cache = nullptr;          // null: no caching
+  FoldedValues const* folded = nullptr;  // null: nothing folded
 };
 
 // The bindings a stream is opened with: the innermost element of `whose`.
@@ -45,6 +65,19 @@ class Stream {
   // The next value, or null after the last. A singular node yields exactly one
   // value or throws MissingValue.
   virtual ValueRef Next() = 0;
+
+  // The bytes of the next value, or null after the last, lent until the next call on
+  // the stream or its end: for a consumer that only reads each value, which a stream
+  // can then make without a box of its own per value.
+  virtual void const* NextLent() {
+    lent_ = Next();
+    return lent_ ? lent_->data() : nullptr;
+  }
+  // The value that NextLent last lent, for a consumer that keeps it after all.
+  virtual ValueRef KeepLent() { return lent_; }
+
+ private:
+  ValueRef lent_;
 };
 
 // A stream of the node's values. The tree and the run context must outlive it.

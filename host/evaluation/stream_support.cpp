@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "host/contract/exception_names.h"
@@ -69,34 +70,48 @@ std::vector<Node const*> ChildrenOf(Node const& node) {
   return out;
 }
 
-std::vector<Node const*> ObjectAndParameterOf(Node const& node) {
-  std::vector<Node const*> out;
-  if (node.object()) out.push_back(node.object());
-  if (node.parameter()) out.push_back(node.parameter());
+Operands ObjectAndParameterOf(Node const& node) {
+  Operands out;
+  if (node.object()) out.nodes[out.count++] = node.object();
+  if (node.parameter()) out.nodes[out.count++] = node.parameter();
   return out;
 }
 
-CrossProduct::CrossProduct(std::vector<Node const*> nodes, Environment environment, RunContext& run)
-    : nodes_(std::move(nodes)),
-      environment_(std::move(environment)),
-      run_(run),
-      streams_(nodes_.size()),
-      values_(nodes_.size()) {}
+Operands OperandsOf(Node const& node) {
+  if (node.kind == NodeKind::Phrase) return ObjectAndParameterOf(node);
+  Operands out;
+  for (auto const& c : node.children) {
+    if (out.count == 2) throw std::logic_error("a call has at most two operands");
+    out.nodes[out.count++] = c.get();
+  }
+  return out;
+}
+
+CrossProduct::CrossProduct(std::span<Node const* const> nodes, Environment environment,
+                           RunContext& run)
+    : environment_(std::move(environment)), run_(run), slots_(inline_), count_(nodes.size()) {
+  if (count_ > kInlineSlots) {
+    more_.resize(count_);
+    slots_ = more_.data();
+  }
+  for (std::size_t i = 0; i < count_; ++i) slots_[i].node = nodes[i];
+}
 
 bool CrossProduct::Next() {
   if (done_) return false;
-  if (nodes_.empty()) {
+  if (count_ == 0) {
     done_ = started_;
     started_ = true;
     return !done_;
   }
-  std::size_t i = started_ ? nodes_.size() - 1 : 0;
+  std::size_t i = started_ ? count_ - 1 : 0;
   started_ = true;
   while (true) {
-    if (!streams_[i]) streams_[i] = OpenStream(*nodes_[i], environment_, run_);
-    values_[i] = streams_[i]->Next();
-    if (!values_[i]) {
-      streams_[i].reset();
+    Slot& slot = slots_[i];
+    if (!slot.stream) slot.stream = OpenStream(*slot.node, environment_, run_);
+    slot.value = slot.stream->Next();
+    if (!slot.value) {
+      slot.stream.reset();
       if (i == 0) {
         done_ = true;
         return false;
@@ -104,7 +119,7 @@ bool CrossProduct::Next() {
       --i;
       continue;
     }
-    if (i + 1 == nodes_.size()) return true;
+    if (i + 1 == count_) return true;
     ++i;
   }
 }

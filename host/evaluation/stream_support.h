@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -34,17 +35,16 @@ inline void CheckInterruption(Node const& node) {
   }
 }
 
-// Runs `call` to construct a value of `type` in a new box, inside an arena scope
-// whose memory goes to that value. Returns null when the call yields no value
-// (false, or the contract's NoValue); the memory such a call allocated goes to
-// `state`, when there is one. Any other exception fails the query.
+// Runs `call` to construct a value in `box`, an empty box of its type, inside an
+// arena scope whose memory goes to that value. Returns whether it yielded one:
+// false for false or the contract's NoValue, when the memory such a call allocated
+// goes to `state`, if there is one. Any other exception fails the query.
 template <class Call>
-ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&& call) {
-  auto box = std::make_shared<ValueBox>(type);
+bool ProduceInto(ValueBox& box, Node const& node, StateBox* state, Call&& call) {
   bool yielded = false;
   try {
-    ArenaScope scope(box->arena());
-    yielded = call(box->data());
+    ArenaScope scope(box.arena());
+    yielded = call(box.data());
   } catch (Interrupted& stop) {
     RecordWhereInterrupted(stop, node);
     throw;
@@ -54,10 +54,18 @@ ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&
     FailWithCurrentException(node);
   }
   if (!yielded) {
-    if (state != nullptr && box->arena()) state->Keep(std::move(box->arena()));
-    return nullptr;
+    if (state != nullptr && box.arena()) state->Keep(std::move(box.arena()));
+    return false;
   }
-  box->MarkConstructed();
+  box.MarkConstructed();
+  return true;
+}
+
+// The same in a new box of `type`: the value, or null when the call yields none.
+template <class Call>
+ValueRef Produce(ValueType const* type, Node const& node, StateBox* state, Call&& call) {
+  auto box = std::make_shared<ValueBox>(type);
+  if (!ProduceInto(*box, node, state, std::forward<Call>(call))) return nullptr;
   return box;
 }
 
@@ -69,11 +77,12 @@ inline void const* DataOf(ValueRef const& v) {
   return v ? v->data() : nullptr;
 }
 
-// A value keeps its operands alive unless nothing can point into them. A tuple that
+// A value keeps its operands alive unless nothing can point into them: an integer or
+// a boolean points nowhere, and plain operands only a tuple points into. A tuple that
 // a call makes refers to its items, the operands themselves, whatever their type: a
 // time range paired with an integer points at that integer.
 inline void KeepOperand(ValueBox& value, ValueRef const& operand) {
-  if (!operand) return;
+  if (!operand || value.type()->IsPlain()) return;
   if (!operand->type()->IsPlain() || value.type()->root == ValueType::Root::Tuple) {
     value.Keep(operand);
   }
@@ -83,26 +92,46 @@ ValueRef MakeBoolean(ValueType const* type, bool b);
 ValueRef MakeInteger(ValueType const* type, std::int64_t i);
 bool IsTrue(ValueRef const& v);
 
-// The children of a node; the object then the parameter of a phrase.
+// The operands of a call: the object then the parameter of a phrase, or the one or
+// two children of a cast or an operator. Held without an allocation.
+struct Operands {
+  Node const* nodes[2] = {};
+  std::size_t count = 0;
+
+  std::span<Node const* const> span() const noexcept { return {nodes, count}; }
+};
+Operands ObjectAndParameterOf(Node const& node);
+Operands OperandsOf(Node const& node);
+// The children of a node, any number of them.
 std::vector<Node const*> ChildrenOf(Node const& node);
-std::vector<Node const*> ObjectAndParameterOf(Node const& node);
 
 // The cross product of the values of several nodes, the first node outermost. An
-// inner node is opened again for every combination of the outer ones.
+// inner node is opened again for every combination of the outer ones. Up to two
+// nodes need no allocation of their own.
 class CrossProduct {
  public:
-  CrossProduct(std::vector<Node const*> nodes, Environment environment, RunContext& run);
+  CrossProduct(std::span<Node const* const> nodes, Environment environment, RunContext& run);
+  CrossProduct(CrossProduct const&) = delete;
+  CrossProduct& operator=(CrossProduct const&) = delete;
 
   // Moves to the next combination; false after the last.
   bool Next();
-  ValueRef const& operator[](std::size_t i) const { return values_[i]; }
+  ValueRef const& operator[](std::size_t i) const { return slots_[i].value; }
 
  private:
-  std::vector<Node const*> nodes_;
+  struct Slot {
+    Node const* node = nullptr;
+    std::unique_ptr<Stream> stream;
+    ValueRef value;
+  };
+  static constexpr std::size_t kInlineSlots = 2;
+
   Environment environment_;
   RunContext& run_;
-  std::vector<std::unique_ptr<Stream>> streams_;
-  std::vector<ValueRef> values_;
+  Slot inline_[kInlineSlots];
+  std::vector<Slot> more_;
+  Slot* slots_;
+  std::size_t count_;
   bool started_ = false;
   bool done_ = false;
 };

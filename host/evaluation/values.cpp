@@ -82,6 +82,13 @@ ValueBox::~ValueBox() {
   --liveValues;
 }
 
+void ValueBox::Clear() noexcept {
+  if (constructed_ && type_->destroy != nullptr) type_->destroy(data());
+  constructed_ = false;
+  arena_.reset();
+  dependencies_.clear();
+}
+
 std::size_t ValueBox::LiveCount() noexcept {
   return liveValues.load();
 }

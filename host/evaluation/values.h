@@ -94,6 +94,11 @@ class ValueBox {
   void const* data() const noexcept { return view_ ? view_ : bytes_.data(); }
 
   void MarkConstructed() noexcept { constructed_ = true; }
+  // Empties the box for another value of its type: the value is destroyed as the
+  // last reference would destroy it, its arena and what it kept are released. The
+  // bytes are not zeroed again. Only for a box of its own bytes that nothing else
+  // refers to.
+  void Clear() noexcept;
   std::shared_ptr<Arena>& arena() noexcept { return arena_; }
   std::shared_ptr<Arena> const& arena() const noexcept { return arena_; }
   void Keep(KeepAlive dependency) { dependencies_.push_back(std::move(dependency)); }
@@ -114,6 +119,30 @@ class ValueBox {
 };
 
 using ValueRef = std::shared_ptr<ValueBox>;
+
+// Result memory used again from call to call: while nothing but the slot refers to
+// its box, the box is emptied and used for the next value, so that a call that
+// yields no value, or a value its consumer has let go, costs no allocation.
+class ResultSlot {
+ public:
+  explicit ResultSlot(ValueType const* type) noexcept : type_(type) {}
+
+  // An empty box for the next value.
+  ValueBox& Fresh() {
+    if (box_ && box_.use_count() == 1) {
+      box_->Clear();
+    } else {
+      box_ = std::make_shared<ValueBox>(type_);
+    }
+    return *box_;
+  }
+  // The box of the last Fresh.
+  ValueRef const& box() const noexcept { return box_; }
+
+ private:
+  ValueType const* type_;
+  ValueRef box_;
+};
 
 // An iteration or aggregation state: constructed by the registration's construct
 // callback, destroyed by its destroy callback when the last reference goes.

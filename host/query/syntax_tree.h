@@ -118,6 +118,7 @@ struct Node {
   bool pluralForm : 1 = false;    // Phrase named by its plural: missing values are left out
   bool swapOperands : 1 = false;  // Binary: `>` and `>=` call `<` and `<=` with (right, left)
   bool negate : 1 = false;        // Binary: `!=` and the `does not` forms
+  bool folded : 1 = false;        // its values were computed once, while preparing
   std::uint32_t column = 0;       // 1-based column of the token that names the node
   ValueType const* type = nullptr;  // filled by the type checker
   union {

@@ -124,24 +124,25 @@ boolean Bit(integer const& n, Of, bit_set const& s) {
   return boolean(((s.bits >> n.get()) & 1) != 0);
 }
 
-void one_bit_iterator::Advance() noexcept {
-  ++position_;
-  remaining_ >>= 1;
+void one_bit_iterator::SkipZeros() noexcept {
+  int const zeros = std::countr_zero(remaining_);
+  position_ += static_cast<std::uint64_t>(zeros);
+  remaining_ >>= zeros;
 }
 
-integer one_bit_iterator::First(Of, bit_set const& s) {
-  if (s.bits == 0) throw NoSuchObject();
+std::optional<integer> one_bit_iterator::First(Of, bit_set const& s) {
+  if (s.bits == 0) return std::nullopt;
   position_ = 0;
   remaining_ = s.bits;
-  while ((remaining_ & 1) == 0) Advance();
+  SkipZeros();
   return integer(static_cast<std::int64_t>(position_));
 }
 
-integer one_bit_iterator::Next(Of, bit_set const&) {
-  if (remaining_ <= 1) throw NoSuchObject();
-  do {
-    Advance();
-  } while ((remaining_ & 1) == 0);
+std::optional<integer> one_bit_iterator::Next(Of, bit_set const&) {
+  if (remaining_ <= 1) return std::nullopt;
+  ++position_;
+  remaining_ >>= 1;
+  SkipZeros();
   return integer(static_cast<std::int64_t>(position_));
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/contract/evaluator.h"
 #include "framework/registration_object.h"
@@ -52,14 +53,16 @@ bit_set RightShift(integer const& n, Of, bit_set const& s);
 // Whether bit n is set; n outside 0..63: NoSuchObject.
 boolean Bit(integer const& n, Of, bit_set const& s);
 
-// The positions of the one bits, in ascending order.
+// The positions of the one bits, in ascending order. The end of a set is no value
+// without an exception: sums over many sets end one sequence per set.
 class one_bit_iterator {
  public:
-  integer First(Of, bit_set const& s);
-  integer Next(Of, bit_set const& s);
+  std::optional<integer> First(Of, bit_set const& s);
+  std::optional<integer> Next(Of, bit_set const& s);
 
  private:
-  void Advance() noexcept;
+  // Moves position_ to the lowest one bit of a non-empty remainder.
+  void SkipZeros() noexcept;
 
   std::uint64_t position_ = 0;
   std::uint64_t remaining_ = 0;  // the set shifted right so that bit 0 is at position_

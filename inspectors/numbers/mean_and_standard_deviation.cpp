@@ -1,5 +1,8 @@
 #include "inspectors/numbers/mean_and_standard_deviation.h"
 
+#include <cfenv>
+#include <cmath>
+
 #include "foundation/exceptions.h"
 #include "framework/inspector.h"
 
@@ -12,6 +15,30 @@ long double Step(flagged_long_double const& step, std::uint32_t& flags) noexcept
   flags |= step.flags;
   return step.value;
 }
+
+constexpr int kAllFlags = static_cast<int>(kFloatingPointAllFlags);
+
+// The flags that the steps between its construction and Raised() raise. Flags left
+// raised by earlier work are cleared first; Raised() clears what the steps raised, so
+// that a run of elements clears only after steps that raised something, and then
+// only the x87 flags, which are all that long double steps raise (anything else that
+// is found raised is cleared by the next window's first check).
+class FlagWindow {
+ public:
+  FlagWindow() noexcept {
+    if (std::fetestexcept(kAllFlags) != 0) std::feclearexcept(kAllFlags);
+  }
+  FlagWindow(FlagWindow const&) = delete;
+  FlagWindow& operator=(FlagWindow const&) = delete;
+
+  // `x` is the last result of the steps: it is computed before the flags are read.
+  std::uint32_t Raised(long double& x) noexcept {
+    __asm__ __volatile__("" : "+m"(x) : : "memory");
+    auto const raised = static_cast<std::uint32_t>(std::fetestexcept(kAllFlags));
+    if (raised != 0) __asm__ __volatile__("fnclex" : : : "memory");
+    return raised & kFloatingPointAllFlags;
+  }
+};
 
 }  // namespace
 
@@ -39,12 +66,37 @@ void moments<Spread>::AggregateFloat(Of, floating_point const& x) {
 
 template <bool Spread>
 void moments<Spread>::AggregateInteger(Of, integer const& i) {
-  AggregateFloat(Of{}, asFloatingPoint(i));
+  FlagWindow window;
+  long double const x = static_cast<long double>(i.get());  // exact
+  long double sum = sum_.value;
+  __asm__ __volatile__("" : "+m"(sum) : : "memory");
+  sum += x;
+  ++count_;
+  ++integers_;
+  if constexpr (Spread) {
+    long double const delta = x - runningMean_;
+    runningMean_ += delta / static_cast<long double>(count_);
+    squaredDeviations_ += delta * (x - runningMean_);
+    __asm__ __volatile__("" : "+m"(squaredDeviations_), "+m"(runningMean_) : : "memory");
+  }
+  // For the standard deviation the flags of the spread's steps join those of the
+  // sum; the result joins both anyway.
+  sum_.flags |= window.Raised(sum);
+  sum_.value = sum;
+}
+
+template <bool Spread>
+floating_point moments<Spread>::Sum() const {
+  floating_point sum = sum_;
+  if (integers_ > 0) {
+    sum.threshold = std::hypot(sum.threshold, std::sqrt(static_cast<long double>(integers_)));
+  }
+  return sum;
 }
 
 template <bool Spread>
 floating_point moments<Spread>::FirstFinal() {
-  floating_point const m = sum_ / integer(count_);
+  floating_point const m = Sum() / integer(count_);
   if constexpr (!Spread) {
     return m;
   } else {

@@ -24,6 +24,11 @@ namespace inspectors {
 // significant to the threshold of the mean; its flags join those of the mean with
 // those raised by the spread's own arithmetic. The deviation of nothing is NaN,
 // flagged invalid.
+//
+// An integer element takes the same steps as a floating-point one of threshold 1,
+// without thresholds of its own: the sum's threshold is then the square root of the
+// number of integers, taken once at the end, and the flags of all of an element's
+// steps are read once for the element.
 template <bool Spread>
 class moments {
  public:
@@ -34,8 +39,12 @@ class moments {
   floating_point NextFinal();
 
  private:
+  // The sum, its threshold completed by that of the integers added.
+  floating_point Sum() const;
+
   floating_point sum_;
   std::int64_t count_ = 0;
+  std::int64_t integers_ = 0;  // of the count, the integers, which sum_.threshold leaves out
   long double runningMean_ = 0.0L;
   long double squaredDeviations_ = 0.0L;  // the sum of squared differences from the mean
   std::uint32_t flags_ = 0;               // raised while accumulating the spread

@@ -8,6 +8,7 @@
 #include <new>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "framework/contract/evaluator.h"
 #include "host/embedding/embedding.h"
@@ -28,6 +29,15 @@ bool Spin(void*, void const*, void const*, void*, void const*) {
 bool Exhaust(void*, void const*, void const*, void*, void const*) {
   throw std::bad_alloc();
 }
+// A library property whose fingerprint says that it depends on nothing, counting
+// its calls.
+int countedCalls = 0;
+bool Counted(void* result, void const*, void const*, void*, void const*) {
+  ++countedCalls;
+  new (result) integer(7);
+  return true;
+}
+void NothingToAppend(Fingerprinter&) {}
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -38,16 +48,24 @@ class SessionTest : public ::testing::Test {
     Register_Property(spin_, sizeof(spin_), "spin", "", "", "", "integer", Spin, spin_, nullptr);
     Register_Property(exhaust_, sizeof(exhaust_), "exhaust", "", "", "", "integer", Exhaust,
                       exhaust_, nullptr);
+    Register_Property(counted_, sizeof(counted_), "counted", "", "", "", "integer", Counted,
+                      counted_, NothingToAppend);
+    Register_Property(countedText_, sizeof(countedText_), "counted text", "", "string", "",
+                      "integer", Counted, countedText_, NothingToAppend);
   }
   void TearDown() override {
     Unregister_Property(endless_);
     Unregister_Property(spin_);
     Unregister_Property(exhaust_);
+    Unregister_Property(counted_);
+    Unregister_Property(countedText_);
   }
 
   alignas(16) unsigned char endless_[kPropertyBlockSize] = {};
   alignas(16) unsigned char spin_[kPropertyBlockSize] = {};
   alignas(16) unsigned char exhaust_[kPropertyBlockSize] = {};
+  alignas(16) unsigned char counted_[kPropertyBlockSize] = {};
+  alignas(16) unsigned char countedText_[kPropertyBlockSize] = {};
 };
 
 TEST_F(SessionTest, PreparedQueriesRunAgain) {
@@ -59,6 +77,76 @@ TEST_F(SessionTest, PreparedQueriesRunAgain) {
   PreparedQuery moved = std::move(q);
   EXPECT_EQ(session.Run(moved).values.size(), 1u);
   EXPECT_EQ(session.Run(PreparedQuery()).error->category, Error::Category::Syntax);
+}
+
+// Preparing computes the literals and the evaluator's own operations on them once;
+// every run still calls the library, and still fails where a computation fails.
+TEST_F(SessionTest, PreparedLiteralsServeEveryRunAndFailuresStayFailures) {
+  Session session;
+  struct {
+    char const* query;
+    std::vector<std::string> texts;  // of every run
+    int callsPerRun;
+  } const cases[] = {
+      {"(1; -2; 3 * 4)", {"1", "-2", "12"}, 0},
+      {"(\"a\" & \"b\"; 3 as string & \"c\"; \"d\")", {"ab", "3c", "d"}, 0},
+      {"(1 + 2; counted + 1; counted)", {"3", "8", "7"}, 1},  // the second from the cache
+      {"maximum of (4; counted; -1)", {"7"}, 1},
+  };
+  // Long strings are cached by a digest of their bytes, which a literal's has computed
+  // once: the same text, prepared or made by a run, is one call; another text another.
+  std::string const text(5000, 'a');
+  std::string const shorter(4999, 'a');
+  std::string const same = "(counted text \"" + text + "\"; number of (\"" + shorter +
+                           "\" whose (counted text (it & \"a\") = 7)))";
+  std::string const other = "(counted text \"" + text + "\"; counted text \"" + shorter + "b\")";
+  struct {
+    std::string query;
+    std::vector<std::string> texts;
+    int callsPerRun;
+  } const longTexts[] = {{same, {"7", "1"}, 1}, {other, {"7", "7"}, 2}};
+  for (auto const& c : longTexts) {
+    PreparedQuery const q = session.Prepare(c.query);
+    ASSERT_FALSE(q.error()) << q.error()->message;
+    for (int run = 0; run < 2; ++run) {
+      int const before = countedCalls;
+      Result const r = session.Run(q);
+      ASSERT_FALSE(r.error) << r.error->message;
+      std::vector<std::string> texts;
+      for (Value const& v : r.values) texts.push_back(v.text);
+      EXPECT_EQ(texts, c.texts);
+      EXPECT_EQ(countedCalls - before, c.callsPerRun);
+    }
+  }
+  for (auto const& c : cases) {
+    PreparedQuery const q = session.Prepare(c.query);
+    ASSERT_FALSE(q.error()) << c.query;
+    for (int run = 0; run < 2; ++run) {
+      int const before = countedCalls;
+      Result const r = session.Run(q);
+      ASSERT_FALSE(r.error) << c.query;
+      std::vector<std::string> texts;
+      for (Value const& v : r.values) texts.push_back(v.text);
+      EXPECT_EQ(texts, c.texts) << c.query;
+      EXPECT_EQ(countedCalls - before, c.callsPerRun) << c.query;
+    }
+  }
+  struct {
+    char const* query;
+    char const* message;
+  } const failing[] = {
+      {"(1; 9223372036854775807 + 1)", "IntegerOverflow: 9223372036854775807 + 1"},
+      {"\"x\" as integer", "no such object: \"x\" as integer"},
+  };
+  for (auto const& c : failing) {
+    PreparedQuery const q = session.Prepare(c.query);
+    ASSERT_FALSE(q.error()) << c.query;
+    for (int run = 0; run < 2; ++run) {
+      Result const r = session.Run(q);
+      ASSERT_TRUE(r.error) << c.query;
+      EXPECT_EQ(r.error->message, c.message) << c.query;
+    }
+  }
 }
 
 TEST_F(SessionTest, TimeLimitsAndCancellationStopTheRunningQueryOnly) {

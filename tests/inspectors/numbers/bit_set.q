@@ -99,6 +99,10 @@
 = 5
 = 63
 > one bits of bit set ""
+> one bit of bit set ""
+! no such object
+> exists one bit of bit set "0", number of one bits of bit set "0"
+= false, 0
 > one bit of bit set "1000"
 = 3
 > one bit of bit set "1010"
