@@ -19,8 +19,7 @@ class PropertyRegistrationBlock
     function = EraseFunction(f);
     Register_Property(block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
                       Object::TypeName(), TypeNameOf<ValueOfResult<R>>(),
-                      &Get<R, Parameter, Object, Target>,
-                      Context(), fingerprint);
+                      &Get<R, Parameter, Object, Target>, Context(), fingerprint);
   }
 
   // An iterated property: the members First and Next of the iterator class I, both of
@@ -33,7 +32,8 @@ class PropertyRegistrationBlock
     Register_Iterated_Property(
         block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
         Object::TypeName(), TypeNameOf<ValueOfResult<R>>(), sizeof(I),
-        &IteratorBasics<I>::Construct, &IteratorBasics<I>::Destroy, &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
+        &IteratorBasics<I>::Construct, &IteratorBasics<I>::Destroy,
+        &Get<R, Parameter, Object, StoredMember<I, M, kFirst>>,
         &Get<R, Parameter, Object, StoredMember<I, M, kNext>>, Context(), fingerprint);
   }
 
@@ -45,9 +45,10 @@ class PropertyRegistrationBlock
                          FingerprintFunction fingerprint) {
     Register_Aggregate_Property(
         block.Address(), kPropertyBlockSize, name, plural, Parameter::TypeName(),
-        Object::TypeName(), TypeNameOf<ValueOfResult<R>>(), sizeof(A), &IteratorBasics<A>::Construct,
-        &IteratorBasics<A>::Destroy, getters[kFirstInitial], getters[kNextInitial], getters[kFirst],
-        getters[kNext], getters[kFirstFinal], getters[kNextFinal], Context(), fingerprint);
+        Object::TypeName(), TypeNameOf<ValueOfResult<R>>(), sizeof(A),
+        &IteratorBasics<A>::Construct, &IteratorBasics<A>::Destroy, getters[kFirstInitial],
+        getters[kNextInitial], getters[kFirst], getters[kNext], getters[kFirstFinal],
+        getters[kNextFinal], Context(), fingerprint);
   }
 };
 

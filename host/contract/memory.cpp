@@ -21,9 +21,6 @@ std::unique_ptr<Unit[]> Units(std::size_t bytes) {
   return std::make_unique_for_overwrite<Unit[]>((bytes + sizeof(Unit) - 1) / sizeof(Unit));
 }
 
-// Initial-exec, as for the interruption check: every call into an inspector opens a scope.
-[[gnu::tls_model("initial-exec")]] thread_local ArenaScope* innermostScope = nullptr;
-
 struct FallbackArena {
   std::mutex mutex;
   std::unique_ptr<Arena> arena;
@@ -35,6 +32,8 @@ FallbackArena& Fallback() {
 }
 
 }  // namespace
+
+[[gnu::tls_model("initial-exec")]] thread_local ArenaScope* innermostArenaScope = nullptr;
 
 Arena::~Arena() = default;
 
@@ -65,15 +64,6 @@ void* Arena::Allocate(std::size_t size) {
   return result;
 }
 
-ArenaScope::ArenaScope(std::shared_ptr<Arena>& slot) noexcept
-    : slot_(slot), outer_(innermostScope) {
-  innermostScope = this;
-}
-
-ArenaScope::~ArenaScope() {
-  innermostScope = outer_;
-}
-
 void* ArenaScope::Allocate(std::size_t size) {
   if (!slot_) slot_ = std::make_shared<Arena>();
   return slot_->Allocate(size);
@@ -95,7 +85,7 @@ void ReleaseFallbackMemory() {
 }  // namespace evaluator
 
 void* Allocate_Inspector_Memory(std::size_t size) {
-  if (evaluator::ArenaScope* scope = evaluator::innermostScope) return scope->Allocate(size);
+  if (evaluator::ArenaScope* scope = evaluator::innermostArenaScope) return scope->Allocate(size);
   evaluator::FallbackArena& fallback = evaluator::Fallback();
   std::lock_guard lock(fallback.mutex);
   if (!fallback.arena) fallback.arena = std::make_unique<evaluator::Arena>();

@@ -48,10 +48,19 @@ class Arena {
 // Makes Allocate_Inspector_Memory draw from the arena in `slot` while this scope
 // is the innermost one on this thread. The arena is created on the first
 // allocation, so `slot` stays empty when nothing is allocated.
+class ArenaScope;
+
+// The innermost scope of the calling thread (initial-exec, as for the interruption
+// check: every call into an inspector opens a scope).
+[[gnu::tls_model("initial-exec")]] extern thread_local ArenaScope* innermostArenaScope;
+
 class ArenaScope {
  public:
-  explicit ArenaScope(std::shared_ptr<Arena>& slot) noexcept;
-  ~ArenaScope();
+  explicit ArenaScope(std::shared_ptr<Arena>& slot) noexcept
+      : slot_(slot), outer_(innermostArenaScope) {
+    innermostArenaScope = this;
+  }
+  ~ArenaScope() { innermostArenaScope = outer_; }
   ArenaScope(ArenaScope const&) = delete;
   ArenaScope& operator=(ArenaScope const&) = delete;
 

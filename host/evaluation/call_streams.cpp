@@ -12,9 +12,7 @@ namespace {
 class CallStream : public Stream {
  public:
   CallStream(Node const& node, Environment environment, RunContext& run)
-      : node_(node),
-        run_(run),
-        operands_(OperandsOf(node).span(), std::move(environment), run) {}
+      : node_(node), run_(run), operands_(OperandsOf(node).span(), std::move(environment), run) {}
 
   ValueRef Next() override {
     while (operands_.Next()) {

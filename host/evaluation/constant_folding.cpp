@@ -16,8 +16,7 @@ namespace {
 // The values lent in order, without a box or a reference count per value read.
 class FoldedStream : public Stream {
  public:
-  explicit FoldedStream(FoldedNode const& folded) noexcept
-      : folded_(folded), slot_(folded.type) {}
+  explicit FoldedStream(FoldedNode const& folded) noexcept : folded_(folded), slot_(folded.type) {}
 
   ValueRef Next() override {
     if (next_ == folded_.count) return nullptr;
@@ -28,7 +27,19 @@ class FoldedStream : public Stream {
     if (next_ == folded_.count) return nullptr;
     return DataAt(next_++);
   }
-  ValueRef KeepLent() override { return Current(); }
+  // The bytes live as long as the prepared query, longer than any value of a run.
+  KeepAlive KeepLent() override {
+    if (folded_.boxes.empty()) return nullptr;
+    return folded_.boxes[next_ - 1];
+  }
+  LentRun NextLentRun(std::size_t max) override {
+    if (!folded_.boxes.empty()) return Stream::NextLentRun(max);
+    std::size_t const count = std::min(max, folded_.count - next_);
+    LentRun const run{count > 0 ? folded_.bytes.data() + next_ * folded_.type->size : nullptr,
+                      count, folded_.type->size};
+    next_ += count;
+    return run;
+  }
 
  private:
   void const* DataAt(std::size_t i) const noexcept {

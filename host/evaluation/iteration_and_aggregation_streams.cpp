@@ -9,6 +9,7 @@
 // its state and what its results refer to, however many elements it reads. So an
 // aggregate borrows its elements (Stream::NextLent), and a stream that makes them can
 // make each in the box of the one before.
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -26,12 +27,59 @@ class IterationStream : public Stream {
         slot_(node.type) {}
 
   ValueRef Next() override { return Advance() ? slot_.box() : nullptr; }
-  void const* NextLent() override { return Advance() ? slot_.box()->data() : nullptr; }
-  ValueRef KeepLent() override { return slot_.box(); }
+  void const* NextLent() override {
+    ranLast_ = false;
+    return Advance() ? slot_.box()->data() : nullptr;
+  }
+  KeepAlive KeepLent() override {
+    if (ranLast_) return run_;
+    return slot_.box();
+  }
+  // Values of plain bytes are made into a buffer, one after another.
+  LentRun NextLentRun(std::size_t max) override {
+    ValueType const& type = *node_.type;
+    if (!type.IsPlain()) return Stream::NextLentRun(max);
+    std::size_t const count = std::min(max, kRunValues);
+    if (!run_ || run_.use_count() > 1) {
+      run_ = std::make_shared<Unit[]>((kRunValues * type.size + sizeof(Unit) - 1) / sizeof(Unit));
+    }
+    auto* bytes = reinterpret_cast<unsigned char*>(run_.get());
+    std::size_t made = 0;
+    while (made < count && AdvanceInto(bytes + made * type.size)) ++made;
+    ranLast_ = true;
+    return {bytes, made, type.size};
+  }
 
  private:
+  using Unit = std::max_align_t;
+  static constexpr std::size_t kRunValues = 64;
+
   // Makes the next value in the slot; false after the last.
   bool Advance() {
+    return Step([&](auto&& call) {
+      ValueBox& box = slot_.Fresh();
+      if (!ProduceInto(box, node_, state_.get(), call)) return false;
+      // An element may point into the iterator's state.
+      if (!box.type()->IsPlain()) box.Keep(state_);
+      return true;
+    });
+  }
+
+  // Makes the next value, of plain bytes, at `result`; false after the last. Memory
+  // that the call allocated goes to the state.
+  bool AdvanceInto(void* result) {
+    return Step([&](auto&& call) {
+      std::shared_ptr<Arena> arena;
+      bool const made = CallProducing(result, arena, node_, state_.get(), call);
+      if (made && arena) state_->Keep(std::move(arena));
+      return made;
+    });
+  }
+
+  // Calls the next getter through `produce`, which runs a call on result memory and
+  // says whether it made a value; false after the last.
+  template <class Produce>
+  bool Step(Produce&& produce) {
     Registration const& r = *node_.registration;
     while (true) {
       if (!state_) {
@@ -47,12 +95,9 @@ class IterationStream : public Stream {
       CheckInterruption(node_);
       PropertyGetter const getter = first_ ? r.first : r.next;
       first_ = false;
-      ValueBox& box = slot_.Fresh();
-      if (ProduceInto(box, node_, state_.get(), [&](void* result) {
+      if (produce([&](void* result) {
             return getter(result, DataOf(parameter_), DataOf(object_), state_->data(), r.context);
           })) {
-        // An element may point into the iterator's state.
-        if (!box.type()->IsPlain()) box.Keep(state_);
         return true;
       }
       state_.reset();
@@ -62,6 +107,8 @@ class IterationStream : public Stream {
   Node const& node_;
   CrossProduct arguments_;
   ResultSlot slot_;
+  std::shared_ptr<Unit[]> run_;  // the buffer of the last run
+  bool ranLast_ = false;         // the last values lent were a run
   StateRef state_;
   ValueRef object_;
   ValueRef parameter_;
@@ -87,6 +134,8 @@ class AggregationStream : public Stream {
           state_ = MakeState(r, node_);
           if (parameter_) state_->Keep(parameter_);
           elements_ = OpenStream(*node_.object(), environment_, run_);
+          lent_ = {};
+          lentIndex_ = 0;
           Enter(Phase::Initial);
           break;
         case Phase::Initial:
@@ -97,9 +146,13 @@ class AggregationStream : public Stream {
         case Phase::Elements:
           while (true) {
             if (element_ == nullptr) {
-              element_ = elements_->NextLent();
-              if (element_ == nullptr) break;
-              CheckInterruption(node_);
+              if (lentIndex_ == lent_.count) {
+                lent_ = elements_->NextLentRun(kLentRun);
+                lentIndex_ = 0;
+                if (lent_.count == 0) break;
+                CheckInterruption(node_);
+              }
+              element_ = lent_.first + lentIndex_++ * lent_.stride;
               first_ = true;
             }
             if (ValueRef v = Call(r.first, r.next, element_)) return v;
@@ -119,6 +172,8 @@ class AggregationStream : public Stream {
 
  private:
   enum class Phase { Start, Initial, Elements, Final };
+  // Elements asked for at once; the interruption check is made once for them.
+  static constexpr std::size_t kLentRun = 64;
 
   static Operands ParameterOf(Node const& node) {
     Operands out;
@@ -147,7 +202,11 @@ class AggregationStream : public Stream {
     if (!box.type()->IsPlain()) {
       // A value made in a call that received an element may point into it.
       box.Keep(state_);
-      if (element != nullptr) KeepOperand(box, elements_->KeepLent());
+      ValueType const& elementType = *node_.object()->type;
+      if (element != nullptr &&
+          (!elementType.IsPlain() || box.type()->root == ValueType::Root::Tuple)) {
+        if (KeepAlive owner = elements_->KeepLent()) box.Keep(std::move(owner));
+      }
     }
     return slot_.box();
   }
@@ -162,6 +221,8 @@ class AggregationStream : public Stream {
   StateRef state_;
   ValueRef parameter_;
   std::unique_ptr<Stream> elements_;
+  LentRun lent_;               // the elements lent last
+  std::size_t lentIndex_ = 0;  // of the next element in lent_
   void const* element_ = nullptr;
 };
 
@@ -211,7 +272,7 @@ class SingularIterationStream : public SingleValueStream {
     std::optional<ResultCache::Key> key;
     if (run_.cache != nullptr && r.origin == Origin::Library) {
       key = ResultCache::KeyFor(r, {parameter.get(), object.get()},
-                                 run_.folded != nullptr ? &run_.folded->digests : nullptr);
+                                run_.folded != nullptr ? &run_.folded->digests : nullptr);
     }
     ValueRef value;
     if (!key || !run_.cache->Find(*key, value)) {

@@ -73,8 +73,24 @@ class Stream {
     lent_ = Next();
     return lent_ ? lent_->data() : nullptr;
   }
-  // The value that NextLent last lent, for a consumer that keeps it after all.
-  virtual ValueRef KeepLent() { return lent_; }
+  // What keeps the value (or the run of values) last lent alive, for a consumer that
+  // keeps it after all; null when nothing needs to (it lives as long as the prepared
+  // query).
+  virtual KeepAlive KeepLent() { return lent_; }
+
+  // Up to `max` (at least 1) next values, lent as NextLent lends one: `count` values,
+  // `stride` bytes apart from `first`; none after the last. A stream that makes its
+  // values one at a time lends one.
+  struct LentRun {
+    unsigned char const* first = nullptr;
+    std::size_t count = 0;
+    std::size_t stride = 0;
+  };
+  virtual LentRun NextLentRun(std::size_t max) {
+    (void)max;
+    void const* v = NextLent();
+    return {static_cast<unsigned char const*>(v), v != nullptr ? 1u : 0u, 0};
+  }
 
  private:
   ValueRef lent_;

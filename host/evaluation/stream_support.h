@@ -35,16 +35,17 @@ inline void CheckInterruption(Node const& node) {
   }
 }
 
-// Runs `call` to construct a value in `box`, an empty box of its type, inside an
-// arena scope whose memory goes to that value. Returns whether it yielded one:
-// false for false or the contract's NoValue, when the memory such a call allocated
-// goes to `state`, if there is one. Any other exception fails the query.
+// Runs `call` to construct a value at `result`, inside an arena scope whose memory
+// goes to `arena`. Returns whether it yielded one: false for false or the contract's
+// NoValue, when the memory such a call allocated goes to `state`, if there is one.
+// Any other exception fails the query.
 template <class Call>
-bool ProduceInto(ValueBox& box, Node const& node, StateBox* state, Call&& call) {
+[[gnu::always_inline]] inline bool CallProducing(void* result, std::shared_ptr<Arena>& arena,
+                                                 Node const& node, StateBox* state, Call&& call) {
   bool yielded = false;
   try {
-    ArenaScope scope(box.arena());
-    yielded = call(box.data());
+    ArenaScope scope(arena);
+    yielded = call(result);
   } catch (Interrupted& stop) {
     RecordWhereInterrupted(stop, node);
     throw;
@@ -53,10 +54,15 @@ bool ProduceInto(ValueBox& box, Node const& node, StateBox* state, Call&& call) 
   } catch (...) {
     FailWithCurrentException(node);
   }
-  if (!yielded) {
-    if (state != nullptr && box.arena()) state->Keep(std::move(box.arena()));
-    return false;
-  }
+  if (!yielded && state != nullptr && arena) state->Keep(std::move(arena));
+  return yielded;
+}
+
+// The same in `box`, an empty box of its type, whose arena takes the memory.
+template <class Call>
+[[gnu::always_inline]] inline bool ProduceInto(ValueBox& box, Node const& node, StateBox* state,
+                                               Call&& call) {
+  if (!CallProducing(box.data(), box.arena(), node, state, std::forward<Call>(call))) return false;
   box.MarkConstructed();
   return true;
 }

@@ -82,7 +82,7 @@ ValueBox::~ValueBox() {
   --liveValues;
 }
 
-void ValueBox::Clear() noexcept {
+void ValueBox::Release() noexcept {
   if (constructed_ && type_->destroy != nullptr) type_->destroy(data());
   constructed_ = false;
   arena_.reset();

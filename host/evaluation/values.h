@@ -98,7 +98,9 @@ class ValueBox {
   // last reference would destroy it, its arena and what it kept are released. The
   // bytes are not zeroed again. Only for a box of its own bytes that nothing else
   // refers to.
-  void Clear() noexcept;
+  void Clear() noexcept {
+    if (constructed_ || arena_ || !dependencies_.empty()) Release();
+  }
   std::shared_ptr<Arena>& arena() noexcept { return arena_; }
   std::shared_ptr<Arena> const& arena() const noexcept { return arena_; }
   void Keep(KeepAlive dependency) { dependencies_.push_back(std::move(dependency)); }
@@ -110,6 +112,8 @@ class ValueBox {
   static std::size_t LiveCount() noexcept;
 
  private:
+  void Release() noexcept;
+
   std::vector<KeepAlive> dependencies_;
   std::shared_ptr<Arena> arena_;
   ValueType const* type_;

@@ -18,25 +18,24 @@ long double Step(flagged_long_double const& step, std::uint32_t& flags) noexcept
 
 constexpr int kAllFlags = static_cast<int>(kFloatingPointAllFlags);
 
-// The flags that the steps between its construction and Raised() raise. Flags left
-// raised by earlier work are cleared first; Raised() clears what the steps raised, so
-// that a run of elements clears only after steps that raised something, and then
-// only the x87 flags, which are all that long double steps raise (anything else that
-// is found raised is cleared by the next window's first check).
+// The flags that the steps between its construction and Raised() raise, for an
+// aggregate that has recorded `recorded` already. Flags are sticky, and the steps of
+// the aggregate's elements leave theirs raised: only a flag that it has not recorded
+// was raised by other work, and only then are the flags cleared, so that a run of
+// elements reads the flags twice per element and seldom clears them.
 class FlagWindow {
  public:
-  FlagWindow() noexcept {
-    if (std::fetestexcept(kAllFlags) != 0) std::feclearexcept(kAllFlags);
+  explicit FlagWindow(std::uint32_t recorded) noexcept {
+    auto const raised = static_cast<std::uint32_t>(std::fetestexcept(kAllFlags));
+    if ((raised & ~recorded) != 0) std::feclearexcept(kAllFlags);
   }
   FlagWindow(FlagWindow const&) = delete;
   FlagWindow& operator=(FlagWindow const&) = delete;
 
   // `x` is the last result of the steps: it is computed before the flags are read.
-  std::uint32_t Raised(long double& x) noexcept {
+  static std::uint32_t Raised(long double& x) noexcept {
     __asm__ __volatile__("" : "+m"(x) : : "memory");
-    auto const raised = static_cast<std::uint32_t>(std::fetestexcept(kAllFlags));
-    if (raised != 0) __asm__ __volatile__("fnclex" : : : "memory");
-    return raised & kFloatingPointAllFlags;
+    return static_cast<std::uint32_t>(std::fetestexcept(kAllFlags)) & kFloatingPointAllFlags;
   }
 };
 
@@ -66,7 +65,7 @@ void moments<Spread>::AggregateFloat(Of, floating_point const& x) {
 
 template <bool Spread>
 void moments<Spread>::AggregateInteger(Of, integer const& i) {
-  FlagWindow window;
+  FlagWindow const window(sum_.flags);
   long double const x = static_cast<long double>(i.get());  // exact
   long double sum = sum_.value;
   __asm__ __volatile__("" : "+m"(sum) : : "memory");
@@ -81,7 +80,7 @@ void moments<Spread>::AggregateInteger(Of, integer const& i) {
   }
   // For the standard deviation the flags of the spread's steps join those of the
   // sum; the result joins both anyway.
-  sum_.flags |= window.Raised(sum);
+  sum_.flags |= FlagWindow::Raised(sum);
   sum_.value = sum;
 }
 
