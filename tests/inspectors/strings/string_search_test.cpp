@@ -61,5 +61,20 @@ TEST(StringSearchTest, LastOccurrenceOfPeriodicNeedles) {
             997u);
 }
 
+// Long needles over two letters: most bytes begin a candidate, so the search from the
+// end soon hands the rest of the haystack to the linear scan, and the occurrences
+// (taken from the haystack, some spoilt at one byte) fall on either side of the handover.
+TEST(StringSearchTest, LastOccurrenceOfLongNeedlesInRepetitiveText) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 600; ++round) {
+    std::string const haystack = RandomText(random, 200 + random() % 1800, 2);
+    std::size_t const length = 2 + random() % 60;
+    std::string needle = haystack.substr(random() % (haystack.size() - length), length);
+    if (round % 3 != 0) needle[random() % length] ^= 3;  // 'a' <-> 'b'
+    ASSERT_EQ(FindLast(ConstData(haystack), ConstData(needle)), NaiveLast(haystack, needle))
+        << "round " << round;
+  }
+}
+
 }  // namespace
 }  // namespace inspectors
