@@ -76,5 +76,19 @@ TEST(StringSearchTest, LastOccurrenceOfLongNeedlesInRepetitiveText) {
   }
 }
 
+// A needle of a's ending in b, in a's with one b: every start after the occurrence is a
+// near miss, so however many near misses the search takes before it changes method,
+// some count of trailing a's puts the change right next to the occurrence.
+TEST(StringSearchTest, LastOccurrenceRightAfterNearMisses) {
+  for (std::size_t const m : {2, 5, 40, 200}) {
+    std::string const needle = std::string(m - 1, 'a') + "b";
+    for (std::size_t trailing = 0; trailing <= 300; ++trailing) {
+      std::string const haystack = std::string(m + 10, 'a') + "b" + std::string(trailing, 'a');
+      ASSERT_EQ(FindLast(ConstData(haystack), ConstData(needle)), 11u)
+          << "needle of " << m << ", " << trailing << " trailing";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace inspectors
