@@ -179,8 +179,11 @@ void DecimalDigitsOf(long double x, int count, byte* digits) noexcept {
   }
 }
 
-// Standard notation of a finite x whose last significant place is `last`.
-FloatingPointText StandardNotationAt(long double x, int last) {
+FloatingPointText StandardNotationAtOddPlace(long double x, long double last);
+
+// Standard notation of a finite x whose last significant place is an integer `last`
+// in the table's range.
+FloatingPointText StandardNotationAtPlace(long double x, int last) {
   BufferOfSize<kFloatingPointTextCapacity> text;
   Buffer& out = text.GetBuffer();
   if (std::signbit(x)) out.Put('-');
@@ -189,7 +192,9 @@ FloatingPointText StandardNotationAt(long double x, int last) {
     PutZero(out, last);
     return TextOf(text);
   }
-  int leading = static_cast<int>(LeadingPlace(a));
+  long double const leadingPlace = LeadingPlace(a);
+  if (!(leadingPlace <= kGreatestPower)) return StandardNotationAtOddPlace(x, last);
+  int leading = static_cast<int>(leadingPlace);
   int const room = static_cast<int>(out.Length());
   if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
   int const written = std::max(last, leading - (room - 2));
@@ -209,7 +214,7 @@ FloatingPointText StandardNotationAt(long double x, int last) {
   if (s >= PowerOfTen(leading - written + 1)) leading += 1;
   while (leading > 0 && leading > written && s < PowerOfTen(leading - written)) leading -= 1;
   int const top = leading - written;  // the place of the first digit of s
-  if (top >= 0 && top < kExactDigits && s < PowerOfTen(top + 1)) {
+  if (top >= 0 && top < kExactDigits && s > 0 && s < PowerOfTen(top + 1)) {
     // All the digits from one integer, with a point among them or zeros after them.
     int const length = top + 1 + (written >= 0 ? written : 1);
     if (static_cast<std::size_t>(length) > out.Length()) throw DataOverflow();
@@ -236,6 +241,50 @@ FloatingPointText StandardNotationAt(long double x, int last) {
     PutDigits(out, rest, -written - 1, 0);
   }
   return TextOf(text);
+}
+
+// The same for a place out of the table's range or no number at all, which only values
+// that no arithmetic produces (unnormals, pseudo-denormals) give: computed in long
+// double throughout, digit by digit.
+FloatingPointText StandardNotationAtOddPlace(long double x, long double last) {
+  BufferOfSize<kFloatingPointTextCapacity> text;
+  Buffer& out = text.GetBuffer();
+  if (std::signbit(x)) out.Put('-');
+  long double const a = std::fabs(x);
+  if (a <= 0.5L * PowerOfTen(last)) {
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  long double leading = LeadingPlace(a);
+  long double const room = static_cast<long double>(out.Length());
+  if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
+  long double const written = std::max(last, leading - (room - 2));
+  long double const fraction = written < 0 ? 1 - written : 0;
+  if (leading + 1 + fraction > room) throw DataOverflow();
+  long double s = TimesPowerOfTen(a, -written);
+  s -= std::remainder(s, 1.0L);
+  if (s == 0) {
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  if (s >= PowerOfTen(leading - written + 1)) leading += 1;
+  while (leading > 0 && leading > written && s < PowerOfTen(leading - written)) leading -= 1;
+  if (written >= 0) {
+    PutDigits(out, s, leading - written, 0);
+    for (long double p = written; p > 0; p -= 1) out.Put('0');
+  } else {
+    long double const rest = PutDigits(out, s, leading - written, -written);
+    out.Put('.');
+    PutDigits(out, rest, -written - 1, 0);
+  }
+  return TextOf(text);
+}
+
+FloatingPointText StandardNotationAt(long double x, long double last) {
+  if (last >= kLeastPower && last <= kGreatestPower) {
+    return StandardNotationAtPlace(x, static_cast<int>(last));
+  }
+  return StandardNotationAtOddPlace(x, last);
 }
 
 }  // namespace
@@ -283,7 +332,7 @@ FloatingPointText NonfiniteText(long double x) {
 
 FloatingPointText StandardNotation(long double x, long double t) {
   if (!std::isfinite(x)) return NonfiniteText(x);
-  return StandardNotationAt(x, static_cast<int>(LastSignificantDigit(std::fabs(x), t)));
+  return StandardNotationAt(x, LastSignificantDigit(std::fabs(x), t));
 }
 
 FloatingPointText ScientificNotation(long double x, long double t) {
@@ -319,7 +368,7 @@ FloatingPointText ScientificNotation(long double x, long double t) {
 FloatingPointText MakeAsciiFloatingPoint(long double x, long double t) {
   if (!std::isfinite(x)) return NonfiniteText(x);
   static long double const kStandardLimit = PowerOfTen(73);
-  int const last = static_cast<int>(LastSignificantDigit(x, t));
+  long double const last = LastSignificantDigit(x, t);
   // A value that rounds to zero above the units place is "0" in standard notation,
   // which reads back as significant to 1; "0e+2" keeps its place.
   bool const zeroAboveUnits = last > 0 && std::fabs(x) <= 0.5L * PowerOfTen(last);
