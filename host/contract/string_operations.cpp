@@ -1,5 +1,6 @@
 // Byte-exact comparisons of the evaluator's strings.
-#include <algorithm>
+#include <string.h>
+
 #include <cstring>
 
 #include "framework/contract/evaluator.h"
@@ -13,6 +14,5 @@ boolean StartsWith(inspector_string const& text, inspector_string const& prefix)
 boolean Contains(inspector_string const& text, inspector_string const& part) {
   if (part.length == 0) return true;
   if (part.length > text.length) return false;
-  unsigned char const* const end = text.bytes + text.length;
-  return std::search(text.bytes, end, part.bytes, part.bytes + part.length) != end;
+  return ::memmem(text.bytes, text.length, part.bytes, part.length) != nullptr;
 }

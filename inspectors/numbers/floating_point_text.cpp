@@ -37,6 +37,11 @@ long double PowerOfTen(long double p) {
   return std::pow(10.0L, p);
 }
 
+long double PowerOfTen(int p) {
+  if (p >= kLeastPower && p <= kGreatestPower) return PowersOfTen()[p - kLeastPower];
+  return std::pow(10.0L, static_cast<long double>(p));
+}
+
 // The spacing of long doubles just below |x|; the smallest subnormal for 0.
 long double Resolution(long double x) noexcept {
   long double const a = std::fabs(x);
@@ -145,6 +150,143 @@ bool HasNonzeroDigit(ConstData text) noexcept {
   return std::any_of(text.begin(), text.end(), [](byte b) { return b >= '1' && b <= '9'; });
 }
 
+// Integers below 10^27 have exact long double powers of ten for all their places (up to
+// 10^27, whose odd factor 5^27 fits 64 bits), so their digits come from integer
+// arithmetic on two 64-bit halves.
+constexpr int kExactDigits = 27;
+constexpr long double kExactDigitsLimit = 1e27L;
+
+// The last `count` decimal digits (at most 27) of a non-negative integral long double
+// below 10^27, most significant first.
+void DecimalDigitsOf(long double x, int count, byte* digits) noexcept {
+  constexpr long double kSplit = 1e19L;  // exact, and below 2^64
+  std::uint64_t low;
+  std::uint64_t high = 0;
+  if (x < kSplit) {
+    low = static_cast<std::uint64_t>(x);
+  } else {
+    // fmod is exact; x less its remainder is a multiple of 10^19 with a quotient
+    // below 10^8, so the subtraction and the division are exact as well.
+    long double const rest = std::fmod(x, kSplit);
+    low = static_cast<std::uint64_t>(rest);
+    high = static_cast<std::uint64_t>((x - rest) / kSplit);
+  }
+  byte* digit = digits + count;
+  for (int p = 0; p < count; ++p) {
+    std::uint64_t& part = p < 19 ? low : high;
+    *--digit = static_cast<byte>('0' + part % 10);
+    part /= 10;
+  }
+}
+
+FloatingPointText StandardNotationAtOddPlace(long double x, long double last);
+
+// Standard notation of a finite x whose last significant place is an integer `last`
+// in the table's range.
+FloatingPointText StandardNotationAtPlace(long double x, int last) {
+  BufferOfSize<kFloatingPointTextCapacity> text;
+  Buffer& out = text.GetBuffer();
+  if (std::signbit(x)) out.Put('-');
+  long double const a = std::fabs(x);
+  if (a <= 0.5L * PowerOfTen(last)) {
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  long double const leadingPlace = LeadingPlace(a);
+  if (!(leadingPlace <= kGreatestPower)) return StandardNotationAtOddPlace(x, last);
+  int leading = static_cast<int>(leadingPlace);
+  int const room = static_cast<int>(out.Length());
+  if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
+  int const written = std::max(last, leading - (room - 2));
+  // The characters needed, checked before any digit is computed: a value far below
+  // its own last place would otherwise scale to an infinity first.
+  int const fraction = written < 0 ? 1 - written : 0;
+  if (leading + 1 + fraction > room) throw DataOverflow();
+  long double s = TimesPowerOfTen(a, static_cast<long double>(-written));
+  s -= std::remainder(s, 1.0L);
+  if (s == 0) {
+    // Rounded half to even down to nothing at the last significant place.
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  // Rounding may carry into a new leading place; and a value a little below a power of
+  // ten whose logarithm rounds up to that power has one place less.
+  if (s >= PowerOfTen(leading - written + 1)) leading += 1;
+  while (leading > 0 && leading > written && s < PowerOfTen(leading - written)) leading -= 1;
+  int const top = leading - written;  // the place of the first digit of s
+  if (top >= 0 && top < kExactDigits && s > 0 && s < PowerOfTen(top + 1)) {
+    // All the digits from one integer, with a point among them or zeros after them.
+    int const length = top + 1 + (written >= 0 ? written : 1);
+    if (static_cast<std::size_t>(length) > out.Length()) throw DataOverflow();
+    byte digits[kExactDigits];
+    DecimalDigitsOf(s, top + 1, digits);
+    ConstData const all(digits, static_cast<std::size_t>(top + 1));
+    if (written >= 0) {
+      out.Write(all);
+      for (int p = written; p > 0; --p) out.Put('0');
+    } else {
+      auto const integral = static_cast<std::size_t>(leading + 1);
+      out.Write(all.Head(integral));
+      out.Put('.');
+      out.Write(all.Tail(integral));
+    }
+    return TextOf(text);
+  }
+  if (written >= 0) {
+    PutDigits(out, s, top, 0);
+    for (int p = written; p > 0; --p) out.Put('0');
+  } else {
+    long double const rest = PutDigits(out, s, top, -written);
+    out.Put('.');
+    PutDigits(out, rest, -written - 1, 0);
+  }
+  return TextOf(text);
+}
+
+// The same for a place out of the table's range or no number at all, which only values
+// that no arithmetic produces (unnormals, pseudo-denormals) give: computed in long
+// double throughout, digit by digit.
+FloatingPointText StandardNotationAtOddPlace(long double x, long double last) {
+  BufferOfSize<kFloatingPointTextCapacity> text;
+  Buffer& out = text.GetBuffer();
+  if (std::signbit(x)) out.Put('-');
+  long double const a = std::fabs(x);
+  if (a <= 0.5L * PowerOfTen(last)) {
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  long double leading = LeadingPlace(a);
+  long double const room = static_cast<long double>(out.Length());
+  if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
+  long double const written = std::max(last, leading - (room - 2));
+  long double const fraction = written < 0 ? 1 - written : 0;
+  if (leading + 1 + fraction > room) throw DataOverflow();
+  long double s = TimesPowerOfTen(a, -written);
+  s -= std::remainder(s, 1.0L);
+  if (s == 0) {
+    PutZero(out, last);
+    return TextOf(text);
+  }
+  if (s >= PowerOfTen(leading - written + 1)) leading += 1;
+  while (leading > 0 && leading > written && s < PowerOfTen(leading - written)) leading -= 1;
+  if (written >= 0) {
+    PutDigits(out, s, leading - written, 0);
+    for (long double p = written; p > 0; p -= 1) out.Put('0');
+  } else {
+    long double const rest = PutDigits(out, s, leading - written, -written);
+    out.Put('.');
+    PutDigits(out, rest, -written - 1, 0);
+  }
+  return TextOf(text);
+}
+
+FloatingPointText StandardNotationAt(long double x, long double last) {
+  if (last >= kLeastPower && last <= kGreatestPower) {
+    return StandardNotationAtPlace(x, static_cast<int>(last));
+  }
+  return StandardNotationAtOddPlace(x, last);
+}
+
 }  // namespace
 
 long double LastSignificantDigit(long double x, long double t) {
@@ -158,6 +300,21 @@ long double LastSignificantDigit(long double x, long double t) {
 
 long double PutDigits(Buffer& out, long double x, long double hi, long double lo) {
   if (hi >= lo && hi - lo >= static_cast<long double>(out.Length())) throw DataOverflow();
+  if (hi < lo) return x;
+  if (x >= 0 && x < kExactDigitsLimit && x == std::trunc(x) && lo >= 0 && lo <= kExactDigits &&
+      lo == std::trunc(lo) && hi <= 4096 && hi == std::trunc(hi) &&
+      (hi >= kExactDigits - 1 || x < PowerOfTen(hi + 1))) {
+    // Every digit is below 10 and every power of ten involved is exact, so the digits
+    // are those of the integer; the places above 10^26 are zeros.
+    int const top = static_cast<int>(hi);
+    int const bottom = static_cast<int>(lo);
+    for (int p = top; p >= std::max(kExactDigits, bottom); --p) out.Put('0');
+    int const first = std::min(top, kExactDigits - 1);
+    byte digits[kExactDigits];
+    DecimalDigitsOf(x, first + 1, digits);
+    for (int p = first; p >= bottom; --p) out.Put(digits[first - p]);
+    return bottom == 0 ? 0.0L : std::fmod(x, PowerOfTen(lo));
+  }
   for (long double p = hi; p >= lo; p -= 1) {
     long double const d = PowerOfTen(p);
     long double const r = std::fmod(x, d);
@@ -175,43 +332,7 @@ FloatingPointText NonfiniteText(long double x) {
 
 FloatingPointText StandardNotation(long double x, long double t) {
   if (!std::isfinite(x)) return NonfiniteText(x);
-  BufferOfSize<kFloatingPointTextCapacity> text;
-  Buffer& out = text.GetBuffer();
-  if (std::signbit(x)) out.Put('-');
-  long double const a = std::fabs(x);
-  long double const last = LastSignificantDigit(a, t);
-  if (a <= 0.5L * PowerOfTen(last)) {
-    PutZero(out, last);
-    return TextOf(text);
-  }
-  long double leading = LeadingPlace(a);
-  long double const room = static_cast<long double>(out.Length());
-  if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
-  long double const written = std::max(last, leading - (room - 2));
-  // The characters needed, checked before any digit is computed: a value far below
-  // its own last place would otherwise scale to an infinity first.
-  long double const fraction = written < 0 ? 1 - written : 0;
-  if (leading + 1 + fraction > room) throw DataOverflow();
-  long double s = TimesPowerOfTen(a, -written);
-  s -= std::remainder(s, 1.0L);
-  if (s == 0) {
-    // Rounded half to even down to nothing at the last significant place.
-    PutZero(out, last);
-    return TextOf(text);
-  }
-  // Rounding may carry into a new leading place; and a value a little below a power of
-  // ten whose logarithm rounds up to that power has one place less.
-  if (s >= PowerOfTen(leading - written + 1)) leading += 1;
-  while (leading > 0 && leading > written && s < PowerOfTen(leading - written)) leading -= 1;
-  if (written >= 0) {
-    PutDigits(out, s, leading - written, 0);
-    for (long double p = written; p > 0; p -= 1) out.Put('0');
-  } else {
-    long double const rest = PutDigits(out, s, leading - written, -written);
-    out.Put('.');
-    PutDigits(out, rest, -written - 1, 0);
-  }
-  return TextOf(text);
+  return StandardNotationAt(x, LastSignificantDigit(std::fabs(x), t));
 }
 
 FloatingPointText ScientificNotation(long double x, long double t) {
@@ -255,7 +376,7 @@ FloatingPointText MakeAsciiFloatingPoint(long double x, long double t) {
     // Negative values from 10^72 up, and values whose rounding adds a place, may
     // still not fit; scientific notation writes them.
     try {
-      return StandardNotation(x, t);
+      return StandardNotationAt(x, last);
     } catch (TooLargeForStandardNotation const&) {
     } catch (DataOverflow const&) {
     }
@@ -272,6 +393,20 @@ ConstData WithoutSpaces(ConstData text) {
 }
 
 long double ReadDigits(ConstData text, long double p, long double acc) {
+  if (p >= kLeastPower && p == std::trunc(p) &&
+      p + static_cast<long double>(text.Length()) <= kGreatestPower) {
+    // Every place is in the table: the same powers, added in the same order, stepped
+    // through as a pointer.
+    long double const* power = PowersOfTen() + (static_cast<int>(p) - kLeastPower);
+    for (byte const* b = text.end(); b != text.begin();) {
+      byte const c = *--b;
+      if (c == ' ') continue;
+      if (!IsDecimalDigit(c)) throw NotAFloatingPoint();
+      if (c != '0') acc += static_cast<long double>(c - '0') * *power;
+      ++power;
+    }
+    return acc;
+  }
   for (byte const* b = text.end(); b != text.begin();) {
     byte const c = *--b;
     if (c == ' ') continue;

@@ -1,7 +1,7 @@
 #include "inspectors/strings/rope.h"
 
-#include <algorithm>
-#include <cstring>
+#include <string.h>
+
 #include <limits>
 #include <unordered_map>
 
@@ -47,29 +47,11 @@ Buffer& operator<<(Buffer& out, rope const& r) {
   return out;
 }
 
-PatternMatcher::PatternMatcher(ConstData pattern) : pattern_(pattern) {
-  std::size_t const m = pattern.Length();
-  if (m == 0) return;
-  std::size_t const d = std::min<std::size_t>(m, 255);
-  shifts_.fill(static_cast<byte>(d));
-  // Later, smaller shifts overwrite earlier ones: the rightmost occurrence wins.
-  for (std::size_t k = d - 1; k >= 1; --k) shifts_[pattern[m - 1 - k]] = static_cast<byte>(k);
-}
-
 bool PatternMatcher::OccursIn(ConstData text) const noexcept {
   std::size_t const m = pattern_.Length();
-  std::size_t const n = text.Length();
   if (m == 0) return true;
-  if (n < m) return false;
-  byte const last = pattern_[m - 1];
-  for (std::size_t end = m; end <= n;) {
-    byte const b = text[end - 1];
-    if (b == last && std::memcmp(text.begin() + (end - m), pattern_.begin(), m - 1) == 0) {
-      return true;
-    }
-    end += shifts_[b];
-  }
-  return false;
+  if (text.Length() < m) return false;
+  return ::memmem(text.begin(), text.Length(), pattern_.begin(), m) != nullptr;
 }
 
 std::size_t PatternMatcher::PrefixMatchedAtEnd(ConstData text) {

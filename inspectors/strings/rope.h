@@ -5,7 +5,6 @@
 // the pieces.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -51,15 +50,14 @@ bool ForEachPiece(rope const& r, F&& f) {
 // Writes the text in order, truncating what does not fit.
 Buffer& operator<<(Buffer& out, rope const& r);
 
-// A search pattern prepared for Horspool's skipping search (shifts capped at 255, so
-// that the table holds bytes) and for carrying a partial match from one piece of
-// text to the next. The pattern's bytes must outlive the matcher; it is not empty.
+// A search pattern, looked for in each piece of text as a whole, and prepared for
+// carrying a partial match from one piece of text to the next. The pattern's bytes
+// must outlive the matcher; it is not empty.
 class PatternMatcher {
  public:
-  explicit PatternMatcher(ConstData pattern);
+  explicit PatternMatcher(ConstData pattern) noexcept : pattern_(pattern) {}
 
   ConstData Pattern() const noexcept { return pattern_; }
-  std::size_t Shift(byte b) const noexcept { return shifts_[b]; }
 
   // Whether the pattern occurs in `text`.
   bool OccursIn(ConstData text) const noexcept;
@@ -70,7 +68,6 @@ class PatternMatcher {
 
  private:
   ConstData pattern_;
-  std::array<byte, 256> shifts_{};
   // borders_[i]: the length of the longest proper prefix of pattern[0..i] that is
   // also its suffix. Built on first use: a text of one piece never needs it.
   std::vector<std::uint32_t> borders_;

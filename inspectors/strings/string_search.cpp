@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace inspectors {
@@ -54,7 +55,24 @@ std::size_t FindLast(ConstData haystack, ConstData needle) {
     if (found == nullptr) return kNotFound;
     return static_cast<std::size_t>(static_cast<byte const*>(found) - haystack.begin());
   }
-  return FindLastLinear(haystack, needle);
+  // Candidates from the end by the needle's first byte, each checked whole. The checks
+  // are charged a needle's length each; once they have cost more than a few times the
+  // bytes passed, the candidates still to come go to the linear search.
+  byte const first = needle[0];
+  std::size_t end = length - m + 1;  // the candidates start before this offset
+  std::size_t charged = 0;
+  while (end > 0) {
+    void const* found = ::memrchr(haystack.begin(), first, end);
+    if (found == nullptr) return kNotFound;
+    auto const at = static_cast<std::size_t>(static_cast<byte const*>(found) - haystack.begin());
+    if (std::memcmp(haystack.begin() + at + 1, needle.begin() + 1, m - 1) == 0) return at;
+    end = at;
+    charged += m;
+    if (charged > 4 * (length - end) + 4 * m) {
+      return FindLastLinear(haystack.Head(end + m - 1), needle);
+    }
+  }
+  return kNotFound;
 }
 
 }  // namespace inspectors

@@ -130,10 +130,12 @@ class IP6Lexer final : public Lexer {
   OperatorLexeme<IP6Language::PartOfSpeech> operator_;
 };
 
-// The address a whole text gives. Text out of the form throws `ParsingFailure` (a
-// byte that is no hex digit, '.' or ':', a group of five digits or more, a misplaced
-// or missing separator, text after a complete address, an empty text); numbers that
-// make no address throw `NotAnIP6Address`.
+// The address a whole text gives. Hex groups joined by ':' (with one "::" at most) are
+// read in one pass without the lexer; every other text goes through the grammar. Text
+// out of the form throws `ParsingFailure` (a byte that is no hex digit, '.' or ':', a
+// group of five digits or more, a misplaced or missing separator, text after a
+// complete address, an empty text); numbers that make no address throw
+// `NotAnIP6Address`.
 IP6Address TextToIP6Address(ConstData text);
 
 }  // namespace inspectors

@@ -1,5 +1,8 @@
 #include "inspectors/system/version_grammar.h"
 
+#include <optional>
+#include <utility>
+
 #include "foundation/ascii.h"
 #include "foundation/exceptions.h"
 
@@ -156,7 +159,44 @@ Lexeme& VersionLexer::ChooseLexeme(byte first) {
   return character_;
 }
 
+namespace {
+
+// One to four dotted decimal numbers, each at most 65535, the form of most versions,
+// read in one pass. Anything else, valid or not, is left to the grammar (an empty
+// result).
+std::optional<inspector_version> ReadNumbersOnly(ConstData text) {
+  constexpr std::size_t kMostNumbers = 4;
+  unsigned long numbers[kMostNumbers] = {};
+  std::size_t count = 0;
+  std::size_t const n = text.Length();
+  std::size_t i = 0;
+  for (;;) {
+    unsigned long value = 0;
+    std::size_t digits = 0;
+    for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+      value = value * 10 + (text[i] - '0');
+      if (value > kLargestField) return std::nullopt;
+    }
+    if (digits == 0 || count == kMostNumbers) return std::nullopt;
+    numbers[count++] = value;
+    if (i == n) break;
+    if (text[i++] != '.') return std::nullopt;
+  }
+  inspector_version version;
+  version.major = static_cast<std::uint16_t>(numbers[0]);
+  version.minor = static_cast<std::uint16_t>(numbers[1]);
+  version.bug = static_cast<std::uint16_t>(numbers[2]);
+  if (count == kMostNumbers) {
+    version.stage = kStageRelease;
+    version.build = static_cast<std::uint16_t>(numbers[3]);
+  }
+  return version;
+}
+
+}  // namespace
+
 inspector_version TextToVersion(ConstData text) {
+  if (std::optional<inspector_version> version = ReadNumbersOnly(text)) return std::move(*version);
   VersionAutomaton automaton;
   VersionParser parser(automaton);
   VersionLexer lexer(parser);

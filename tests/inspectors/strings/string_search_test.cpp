@@ -61,5 +61,34 @@ TEST(StringSearchTest, LastOccurrenceOfPeriodicNeedles) {
             997u);
 }
 
+// Long needles over two letters: most bytes begin a candidate, so the search from the
+// end soon hands the rest of the haystack to the linear scan, and the occurrences
+// (taken from the haystack, some spoilt at one byte) fall on either side of the handover.
+TEST(StringSearchTest, LastOccurrenceOfLongNeedlesInRepetitiveText) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 600; ++round) {
+    std::string const haystack = RandomText(random, 200 + random() % 1800, 2);
+    std::size_t const length = 2 + random() % 60;
+    std::string needle = haystack.substr(random() % (haystack.size() - length), length);
+    if (round % 3 != 0) needle[random() % length] ^= 3;  // 'a' <-> 'b'
+    ASSERT_EQ(FindLast(ConstData(haystack), ConstData(needle)), NaiveLast(haystack, needle))
+        << "round " << round;
+  }
+}
+
+// A needle of a's ending in b, in a's with one b: every start after the occurrence is a
+// near miss, so however many near misses the search takes before it changes method,
+// some count of trailing a's puts the change right next to the occurrence.
+TEST(StringSearchTest, LastOccurrenceRightAfterNearMisses) {
+  for (std::size_t const m : {2, 5, 40, 200}) {
+    std::string const needle = std::string(m - 1, 'a') + "b";
+    for (std::size_t trailing = 0; trailing <= 300; ++trailing) {
+      std::string const haystack = std::string(m + 10, 'a') + "b" + std::string(trailing, 'a');
+      ASSERT_EQ(FindLast(ConstData(haystack), ConstData(needle)), 11u)
+          << "needle of " << m << ", " << trailing << " trailing";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace inspectors
