@@ -41,14 +41,7 @@ configure_file(${INSPECTORS_ROOT}/packaging/evaluator.pc.in
 install(FILES ${PROJECT_BINARY_DIR}/evaluator.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
-# The manual page, compressed as Debian keeps them, and the bash completion.
-find_program(GZIP_PROGRAM gzip REQUIRED)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/inspect.1.gz
-  COMMAND ${GZIP_PROGRAM} -9 -n -c ${INSPECTORS_ROOT}/packaging/inspect.1
-          > ${PROJECT_BINARY_DIR}/inspect.1.gz
-  DEPENDS ${INSPECTORS_ROOT}/packaging/inspect.1
-  COMMENT "Compressing the manual page")
-add_custom_target(manual_page ALL DEPENDS ${PROJECT_BINARY_DIR}/inspect.1.gz)
+# The manual page (cmake/Documentation.cmake) and the bash completion.
 install(FILES ${PROJECT_BINARY_DIR}/inspect.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${INSPECTORS_ROOT}/packaging/inspect.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME inspect)
