@@ -23,7 +23,7 @@
 # FIPS mode is reported off, with the reason as its failure message.
 > sha1 of file "file.txt"
 ! SHA-1 digest unavailable
-! cannot be loaded
+! the cryptographic library cannot be loaded
 ! file too short
 > x509 certificate "file.txt"
 ! the cryptographic library cannot be loaded
