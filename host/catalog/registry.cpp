@@ -95,8 +95,33 @@ struct Registry::Index {
   TextCounts names;
   TextCounts prefixes;
 
-  Index() {
+  // Removed records still in `records`, to be unlinked together (DeferUnlinking()).
+  bool deferring = false;
+  std::vector<std::uint64_t> unlinkLater;
+
+  Index() { CountEvaluatorTypes(); }
+
+  void CountEvaluatorTypes() {
     for (std::string_view type : kEvaluatorTypes) CountName(Name(type), +1);
+  }
+
+  // Drops the records removed while unlinking was deferred, and files the others
+  // again: cheaper than taking the removed ones out one at a time when they are most
+  // of the records, as a library's are when it unloads.
+  void UnlinkDeferred() {
+    if (unlinkLater.empty()) return;
+    for (std::uint64_t sequence : unlinkLater) records.erase(sequence);
+    unlinkLater.clear();
+    properties.clear();
+    casts.clear();
+    types.clear();
+    binaryOperators.clear();
+    unaryOperators.clear();
+    caches.clear();
+    names.clear();
+    prefixes.clear();
+    CountEvaluatorTypes();
+    for (auto const& [sequence, record] : records) Link(&record);
   }
 
   // `text` is folded already: a name's text, or a run of its leading words.
@@ -209,11 +234,24 @@ bool Registry::Remove(void const* block, std::initializer_list<Kind> kinds) {
   auto record = index_->records.find(found->second);
   if (std::find(kinds.begin(), kinds.end(), record->second.kind) == kinds.end()) return false;
   if (withdrawalObserver_) withdrawalObserver_(record->second);
-  index_->Unlink(&record->second);
   index_->byBlock.erase(found);
-  index_->records.erase(record);
   ++index_->withdrawals;
+  if (index_->deferring) {
+    index_->unlinkLater.push_back(record->first);
+    return true;
+  }
+  index_->Unlink(&record->second);
+  index_->records.erase(record);
   return true;
+}
+
+void Registry::DeferUnlinking() noexcept {
+  index_->deferring = true;
+}
+
+void Registry::FinishUnlinking() {
+  index_->deferring = false;
+  index_->UnlinkDeferred();
 }
 
 void Registry::SetWithdrawalObserver(WithdrawalObserver observer) {
