@@ -200,7 +200,7 @@ DirectoryAnswer GetLocalComputerDistinguishedName() {
   timeval searchTimeout = AsTimeval(kSearchTimeoutMicroseconds);
   int id = 0;
   if (client.search(ld.get(), base.c_str(), LDAP_SCOPE_SUBTREE, filter.c_str(), attributes, 0,
-                      nullptr, nullptr, &searchTimeout, 1, &id) != LDAP_SUCCESS) {
+                    nullptr, nullptr, &searchTimeout, 1, &id) != LDAP_SUCCESS) {
     return Failure(DirectoryStep::kRecordList);
   }
   Message const answer = AwaitAnswer(ld.get(), id);

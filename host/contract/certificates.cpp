@@ -112,7 +112,8 @@ CertificateRecord RecordOf(X509 const* certificate, char const* path) {
   CertificateRecord record;
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int length = 0;
-  if (Crypto().X509_digest(certificate, Crypto().EVP_sha1(), digest, &length) != 1 || length != 20) {
+  if (Crypto().X509_digest(certificate, Crypto().EVP_sha1(), digest, &length) != 1 ||
+      length != 20) {
     Fail("cannot compute the SHA-1 digest of a certificate", path);
   }
   static constexpr char kHex[] = "0123456789abcdef";
@@ -174,7 +175,8 @@ std::vector<CertificateRecord> HostContext::CertificatesOfFile(char const* path)
   if (path == nullptr) path = "";
   std::string const bytes = ReadWholeFile(path);
   if (CryptoLibrary const& crypto = Crypto(); !crypto.Loaded()) {
-    Fail("the cryptographic library cannot be loaded (" + crypto.error + "), so no certificate is read from",
+    Fail("the cryptographic library cannot be loaded (" + crypto.error +
+             "), so no certificate is read from",
          path);
   }
   if (std::string_view(bytes).find("-----BEGIN ") != std::string_view::npos) {

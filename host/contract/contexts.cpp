@@ -68,8 +68,9 @@ void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
 
   CryptoLibrary const& crypto = Crypto();
   if (!crypto.Loaded()) {
-    throw std::runtime_error("SHA-1 digest unavailable: the cryptographic library cannot be loaded (" +
-                             crypto.error + ")");
+    throw std::runtime_error(
+        "SHA-1 digest unavailable: the cryptographic library cannot be loaded (" + crypto.error +
+        ")");
   }
   std::unique_ptr<EVP_MD_CTX, DigestContextDeleter> context(crypto.EVP_MD_CTX_new());
   if (!context || crypto.EVP_DigestInit_ex(context.get(), crypto.EVP_sha1(), nullptr) != 1) {

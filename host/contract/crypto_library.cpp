@@ -19,11 +19,11 @@ CryptoLibrary Open() {
     library.error = LoaderError(EVALUATOR_CRYPTO_LIBRARY);
     return library;
   }
-#define EVALUATOR_CRYPTO_RESOLVE(name)                                        \
-  if (library.error.empty()) {                                                \
-    ::dlerror();                                                              \
+#define EVALUATOR_CRYPTO_RESOLVE(name)                                               \
+  if (library.error.empty()) {                                                       \
+    ::dlerror();                                                                     \
     library.name = reinterpret_cast<decltype(library.name)>(::dlsym(handle, #name)); \
-    if (library.name == nullptr) library.error = LoaderError(#name);          \
+    if (library.name == nullptr) library.error = LoaderError(#name);                 \
   }
   EVALUATOR_CRYPTO_FUNCTIONS(EVALUATOR_CRYPTO_RESOLVE)
 #undef EVALUATOR_CRYPTO_RESOLVE

@@ -145,7 +145,8 @@ bool RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> co
     return false;
   }
   std::unique_ptr<History, HistoryDeleter> past(edit.history_init());
-  std::unique_ptr<EditLine, EditLineDeleter> editLine(edit.el_init("inspect", stdin, stdout, stderr));
+  std::unique_ptr<EditLine, EditLineDeleter> editLine(
+      edit.el_init("inspect", stdin, stdout, stderr));
   if (!past || !editLine) {
     Warn("cannot start line editing");
     return false;

@@ -21,7 +21,8 @@ void Resolve(void* handle, Function*& function, char const* name, std::string& e
 LineEditingLibrary Open() {
   LineEditingLibrary library;
   // Never closed (RTLD_NODELETE): the session's editor and history live until the end.
-  void* const handle = ::dlopen(INSPECT_LINE_EDITING_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+  void* const handle =
+      ::dlopen(INSPECT_LINE_EDITING_LIBRARY, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (handle == nullptr) {
     library.error = LoaderError(INSPECT_LINE_EDITING_LIBRARY);
     return library;
