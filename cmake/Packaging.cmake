@@ -64,6 +64,9 @@ pkg-config file for programs that embed the evaluator.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened on first use rather than linked, so dpkg-shlibdeps cannot see them: the LDAP
+# client, the property-list reader, libcrypto and line editing.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libldap-2.5-0, libplist3, libssl3, libedit2")
 # The package's own libraries satisfy each other: dpkg-shlibdeps looks for them in the
 # build's library directory and declares nothing for them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})

@@ -7,12 +7,38 @@
 
 #include "foundation/exceptions.h"
 #include "platform/file_reading.h"
+#include "platform/system_library.h"
 
 namespace MacintoshPlatform {
 namespace {
 
+// The property-list library's functions, resolved from the library on the first
+// Info.plist read; it stays loaded for the life of the process.
+struct PlistLibrary {
+  decltype(&::plist_from_memory) fromMemory = nullptr;
+  decltype(&::plist_free) free = nullptr;
+  decltype(&::plist_get_node_type) nodeType = nullptr;
+  decltype(&::plist_dict_get_item) dictionaryItem = nullptr;
+  decltype(&::plist_get_string_ptr) stringPointer = nullptr;
+  bool complete = false;
+};
+
+PlistLibrary const& Plist() {
+  static PlistLibrary const plist = [] {
+    PlistLibrary functions;
+    SystemLibrary library(INSPECTORS_PLIST_LIBRARY);
+    functions.complete = library.Resolve(functions.fromMemory, "plist_from_memory") &&
+                         library.Resolve(functions.free, "plist_free") &&
+                         library.Resolve(functions.nodeType, "plist_get_node_type") &&
+                         library.Resolve(functions.dictionaryItem, "plist_dict_get_item") &&
+                         library.Resolve(functions.stringPointer, "plist_get_string_ptr");
+    return functions;
+  }();
+  return plist;
+}
+
 struct PlistFree {
-  void operator()(plist_t node) const noexcept { plist_free(node); }
+  void operator()(plist_t node) const noexcept { Plist().free(node); }
 };
 using PlistHandle = std::unique_ptr<void, PlistFree>;
 
@@ -32,14 +58,14 @@ std::string ReadWhole(FileLocation const& location) {
 
 BundleKey KeyOf(plist_t dictionary, char const* name) {
   BundleKey key;
-  plist_t const node = plist_dict_get_item(dictionary, name);
+  plist_t const node = Plist().dictionaryItem(dictionary, name);
   if (node == nullptr) return key;
-  if (plist_get_node_type(node) != PLIST_STRING) {
+  if (Plist().nodeType(node) != PLIST_STRING) {
     key.kind = BundleKey::Kind::kOther;
     return key;
   }
   std::uint64_t length = 0;
-  char const* const text = plist_get_string_ptr(node, &length);
+  char const* const text = Plist().stringPointer(node, &length);
   key.kind = BundleKey::Kind::kString;
   if (text != nullptr) key.text.assign(text, length);
   return key;
@@ -52,10 +78,13 @@ BundleVersionKeys ReadBundleVersionKeys(FileLocation const& folder) {
   FileLocation const info(FileLocation(folder, "Contents"), "Info.plist");
   if (!info.Exists()) return {};
   std::string const data = ReadWhole(info);
+  // Without the property-list library, no information dictionary can be made.
+  PlistLibrary const& plist = Plist();
+  if (!plist.complete) throw inspectors::DictionaryCreateFromXMLDataFailed();
   plist_t root = nullptr;
-  if (!data.empty()) plist_from_memory(data.data(), static_cast<std::uint32_t>(data.size()), &root);
+  if (!data.empty()) plist.fromMemory(data.data(), static_cast<std::uint32_t>(data.size()), &root);
   PlistHandle const owner(root);
-  if (root == nullptr || plist_get_node_type(root) != PLIST_DICT) {
+  if (root == nullptr || plist.nodeType(root) != PLIST_DICT) {
     throw inspectors::DictionaryCreateFromXMLDataFailed();
   }
   return {KeyOf(root, "CFBundleVersion"), KeyOf(root, "CFBundleShortVersionString")};

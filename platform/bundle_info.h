@@ -28,7 +28,8 @@ struct BundleVersionKeys {
 // `CFBundleCreateFailed`; a folder without Contents/Info.plist gives both keys absent,
 // as a bundle without information does. An Info.plist that is longer than
 // `kLongestInfo`, or is no property list with a dictionary at its top, throws
-// `DictionaryCreateFromXMLDataFailed`; one that cannot be read throws as the file
+// `DictionaryCreateFromXMLDataFailed`, as does any Info.plist when the property-list
+// library cannot be loaded; one that cannot be read throws as the file
 // layer does (file_reading.h).
 BundleVersionKeys ReadBundleVersionKeys(FileLocation const& folder);
 

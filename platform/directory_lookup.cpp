@@ -1,6 +1,5 @@
 #include "platform/directory_lookup.h"
 
-#include <dlfcn.h>
 #include <ldap.h>
 #include <pthread.h>
 #include <signal.h>
@@ -13,18 +12,59 @@
 
 #include "framework/contract/evaluator.h"
 #include "platform/clock.h"
+#include "platform/system_library.h"
 
 namespace MacintoshPlatform {
 namespace {
 
+// The client library's functions, resolved on the first lookup from the library
+// itself, which is opened then and stays loaded for the life of the process: it keeps
+// its configuration in process-wide memory that it never frees, and the TLS library
+// it loads keeps thread-local state, so neither may be unloaded while the process
+// runs, even after the inspector library is.
+struct ClientLibrary {
+  decltype(&::ldap_get_option) getOption = nullptr;
+  decltype(&::ldap_set_option) setOption = nullptr;
+  decltype(&::ldap_initialize) initialize = nullptr;
+  decltype(&::ldap_unbind_ext_s) unbind = nullptr;
+  decltype(&::ldap_search_ext) search = nullptr;
+  decltype(&::ldap_result) result = nullptr;
+  decltype(&::ldap_parse_result) parseResult = nullptr;
+  decltype(&::ldap_first_entry) firstEntry = nullptr;
+  decltype(&::ldap_get_dn) distinguishedName = nullptr;
+  decltype(&::ldap_msgfree) freeMessage = nullptr;
+  decltype(&::ldap_memfree) freeMemory = nullptr;
+  bool complete = false;
+};
+
+ClientLibrary const& Client() {
+  static ClientLibrary const client = [] {
+    ClientLibrary functions;
+    SystemLibrary library(INSPECTORS_LDAP_LIBRARY);
+    functions.complete = library.Resolve(functions.getOption, "ldap_get_option") &&
+                         library.Resolve(functions.setOption, "ldap_set_option") &&
+                         library.Resolve(functions.initialize, "ldap_initialize") &&
+                         library.Resolve(functions.unbind, "ldap_unbind_ext_s") &&
+                         library.Resolve(functions.search, "ldap_search_ext") &&
+                         library.Resolve(functions.result, "ldap_result") &&
+                         library.Resolve(functions.parseResult, "ldap_parse_result") &&
+                         library.Resolve(functions.firstEntry, "ldap_first_entry") &&
+                         library.Resolve(functions.distinguishedName, "ldap_get_dn") &&
+                         library.Resolve(functions.freeMessage, "ldap_msgfree") &&
+                         library.Resolve(functions.freeMemory, "ldap_memfree");
+    return functions;
+  }();
+  return client;
+}
+
 struct Unbinder {
-  void operator()(LDAP* ld) const noexcept { ldap_unbind_ext_s(ld, nullptr, nullptr); }
+  void operator()(LDAP* ld) const noexcept { Client().unbind(ld, nullptr, nullptr); }
 };
 struct MessageFreer {
-  void operator()(LDAPMessage* message) const noexcept { ldap_msgfree(message); }
+  void operator()(LDAPMessage* message) const noexcept { Client().freeMessage(message); }
 };
 struct MemoryFreer {
-  void operator()(char* text) const noexcept { ldap_memfree(text); }
+  void operator()(char* text) const noexcept { Client().freeMemory(text); }
 };
 using Connection = std::unique_ptr<LDAP, Unbinder>;
 using Message = std::unique_ptr<LDAPMessage, MessageFreer>;
@@ -38,7 +78,7 @@ timeval AsTimeval(std::uint64_t microseconds) noexcept {
 // A text option of the client configuration, empty when unset.
 std::string ConfiguredText(int option) {
   char* raw = nullptr;
-  if (ldap_get_option(nullptr, option, &raw) != LDAP_OPT_SUCCESS) return {};
+  if (Client().getOption(nullptr, option, &raw) != LDAP_OPT_SUCCESS) return {};
   Text const text(raw);
   return text ? std::string(text.get()) : std::string();
 }
@@ -50,7 +90,7 @@ Message AwaitAnswer(LDAP* ld, int id) {
   for (;;) {
     timeval wait = AsTimeval(kPollIntervalMicroseconds);
     LDAPMessage* raw = nullptr;
-    int const kind = ldap_result(ld, id, LDAP_MSG_ALL, &wait, &raw);
+    int const kind = Client().result(ld, id, LDAP_MSG_ALL, &wait, &raw);
     Message answer(raw);
     if (kind > 0) return answer;
     if (kind < 0) return nullptr;
@@ -95,21 +135,6 @@ class SigpipeBlock {
   bool blocked_ = false;
 };
 
-// The client library keeps its configuration in process-wide memory that it never
-// frees, and the TLS library it loads keeps thread-local state. Both stay loaded for
-// the life of the process from the moment this library is loaded, whether or not a
-// lookup is made, so that this memory stays reachable and no thread's dynamic TLS
-// points into an unloaded object after the inspector library itself is unloaded.
-bool KeepClientLibraryLoaded() noexcept {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&ldap_initialize), &info) == 0 || info.dli_fname == nullptr) {
-    return false;
-  }
-  return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
-}
-
-[[maybe_unused]] bool const kClientLibraryKept = KeepClientLibraryLoaded();
-
 DirectoryAnswer Failure(DirectoryStep step) { return DirectoryAnswer{step, {}}; }
 
 }  // namespace
@@ -141,6 +166,9 @@ std::string EscapeFilterValue(std::string const& value) {
 DirectoryAnswer GetLocalComputerDistinguishedName() {
   std::string const machine = LocalMachineName();
   if (machine.empty()) return Failure(DirectoryStep::kMachineName);
+  // Without its client library, no directory service can be opened.
+  ClientLibrary const& client = Client();
+  if (!client.complete) return Failure(DirectoryStep::kOpenService);
 
   // The client library always has a URI (ldap://localhost by default); a directory
   // is configured when there is a search base as well.
@@ -149,16 +177,19 @@ DirectoryAnswer GetLocalComputerDistinguishedName() {
   if (uri.empty() || base.empty()) return Failure(DirectoryStep::kOpenService);
   SigpipeBlock const noSigpipe;
   LDAP* raw = nullptr;
-  if (ldap_initialize(&raw, uri.c_str()) != LDAP_SUCCESS || raw == nullptr) {
+  if (client.initialize(&raw, uri.c_str()) != LDAP_SUCCESS || raw == nullptr) {
     return Failure(DirectoryStep::kOpenService);
   }
   Connection const ld(raw);
   int const version = LDAP_VERSION3;
   timeval const connectTimeout = AsTimeval(kConnectTimeoutMicroseconds);
-  if (ldap_set_option(ld.get(), LDAP_OPT_PROTOCOL_VERSION, &version) != LDAP_OPT_SUCCESS ||
-      ldap_set_option(ld.get(), LDAP_OPT_NETWORK_TIMEOUT, &connectTimeout) != LDAP_OPT_SUCCESS ||
-      ldap_set_option(ld.get(), LDAP_OPT_REFERRALS, LDAP_OPT_OFF) != LDAP_OPT_SUCCESS ||
-      ldap_set_option(ld.get(), LDAP_OPT_CONNECT_ASYNC, LDAP_OPT_ON) != LDAP_OPT_SUCCESS) {
+  // A switch option is on for any value but LDAP_OPT_OFF (null); LDAP_OPT_ON is the
+  // address of a variable of the encoding library, which is not linked here.
+  static int const kSwitchOn = 1;
+  if (client.setOption(ld.get(), LDAP_OPT_PROTOCOL_VERSION, &version) != LDAP_OPT_SUCCESS ||
+      client.setOption(ld.get(), LDAP_OPT_NETWORK_TIMEOUT, &connectTimeout) != LDAP_OPT_SUCCESS ||
+      client.setOption(ld.get(), LDAP_OPT_REFERRALS, LDAP_OPT_OFF) != LDAP_OPT_SUCCESS ||
+      client.setOption(ld.get(), LDAP_OPT_CONNECT_ASYNC, &kSwitchOn) != LDAP_OPT_SUCCESS) {
     return Failure(DirectoryStep::kOpenService);
   }
 
@@ -168,21 +199,21 @@ DirectoryAnswer GetLocalComputerDistinguishedName() {
   char* attributes[] = {noAttributes, nullptr};
   timeval searchTimeout = AsTimeval(kSearchTimeoutMicroseconds);
   int id = 0;
-  if (ldap_search_ext(ld.get(), base.c_str(), LDAP_SCOPE_SUBTREE, filter.c_str(), attributes, 0,
-                      nullptr, nullptr, &searchTimeout, 1, &id) != LDAP_SUCCESS) {
+  if (client.search(ld.get(), base.c_str(), LDAP_SCOPE_SUBTREE, filter.c_str(), attributes, 0,
+                    nullptr, nullptr, &searchTimeout, 1, &id) != LDAP_SUCCESS) {
     return Failure(DirectoryStep::kRecordList);
   }
   Message const answer = AwaitAnswer(ld.get(), id);
   if (!answer) return Failure(DirectoryStep::kRecordList);
   int code = LDAP_OTHER;
-  if (ldap_parse_result(ld.get(), answer.get(), &code, nullptr, nullptr, nullptr, nullptr, 0) !=
+  if (client.parseResult(ld.get(), answer.get(), &code, nullptr, nullptr, nullptr, nullptr, 0) !=
           LDAP_SUCCESS ||
       (code != LDAP_SUCCESS && code != LDAP_SIZELIMIT_EXCEEDED && code != LDAP_NO_SUCH_OBJECT)) {
     return Failure(DirectoryStep::kRecordList);
   }
-  LDAPMessage* const entry = ldap_first_entry(ld.get(), answer.get());
+  LDAPMessage* const entry = client.firstEntry(ld.get(), answer.get());
   if (entry == nullptr) return Failure(DirectoryStep::kRecordEntry);
-  Text const name(ldap_get_dn(ld.get(), entry));
+  Text const name(client.distinguishedName(ld.get(), entry));
   if (!name) return Failure(DirectoryStep::kAttributeValue);
   if (*name == '\0') return Failure(DirectoryStep::kAttributeValueData);
   return DirectoryAnswer{DirectoryStep::kNone, std::string(name.get())};

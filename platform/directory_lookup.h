@@ -21,7 +21,8 @@ namespace MacintoshPlatform {
 enum class DirectoryStep : std::uint8_t {
   kNone,                // found
   kMachineName,         // the host name could not be read, or is empty
-  kOpenService,         // no directory is configured (no BASE), or its URI is unusable
+  kOpenService,         // no directory is configured (no BASE), its URI is unusable, or
+                        // the LDAP client library cannot be loaded
   kRecordList,          // the search failed: no server, a refusal, a time-out
   kRecordEntry,         // no computer entry of that name
   kAttributeValue,      // the entry's name could not be read

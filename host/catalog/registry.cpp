@@ -18,6 +18,16 @@ using RecordList = std::vector<Registration const*>;
 template <class V>
 using NameMap = std::unordered_map<Name, V, NameHash>;
 
+// Counts by the folded text of a name, looked up by any view of such a text without
+// making a Name of it.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const noexcept {
+    return std::hash<std::string_view>{}(text);
+  }
+};
+using TextCounts = std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>>;
+
 // Lists are kept in order of precedence: the library's records, then the
 // evaluator's own, each in registration order.
 bool Precedes(Registration const* a, Registration const* b) {
@@ -82,28 +92,59 @@ struct Registry::Index {
 
   // Counted sets of every phrase name and of every leading run of whole words of
   // one (a name of n words contributes its first 1..n-1 words).
-  NameMap<std::size_t> names;
-  NameMap<std::size_t> prefixes;
+  TextCounts names;
+  TextCounts prefixes;
 
-  Index() {
+  // Removed records still in `records`, to be unlinked together (DeferUnlinking()).
+  bool deferring = false;
+  std::vector<std::uint64_t> unlinkLater;
+
+  Index() { CountEvaluatorTypes(); }
+
+  void CountEvaluatorTypes() {
     for (std::string_view type : kEvaluatorTypes) CountName(Name(type), +1);
   }
 
-  static void Count(NameMap<std::size_t>& map, Name key, int delta) {
+  // Drops the records removed while unlinking was deferred, and files the others
+  // again: cheaper than taking the removed ones out one at a time when they are most
+  // of the records, as a library's are when it unloads.
+  void UnlinkDeferred() {
+    if (unlinkLater.empty()) return;
+    for (std::uint64_t sequence : unlinkLater) records.erase(sequence);
+    unlinkLater.clear();
+    properties.clear();
+    casts.clear();
+    types.clear();
+    binaryOperators.clear();
+    unaryOperators.clear();
+    caches.clear();
+    names.clear();
+    prefixes.clear();
+    CountEvaluatorTypes();
+    for (auto const& [sequence, record] : records) Link(&record);
+  }
+
+  // `text` is folded already: a name's text, or a run of its leading words.
+  static void Count(TextCounts& map, std::string_view text, int delta) {
+    auto it = map.find(text);
     if (delta > 0) {
-      ++map[std::move(key)];
-    } else if (auto it = map.find(key); it != map.end() && --it->second == 0) {
+      if (it != map.end()) {
+        ++it->second;
+      } else {
+        map.emplace(std::string(text), 1);
+      }
+    } else if (it != map.end() && --it->second == 0) {
       map.erase(it);
     }
   }
 
   void CountName(Name const& name, int delta) {
     if (name.empty()) return;
-    Count(names, name, delta);
-    std::string const& text = name.text();
-    for (std::size_t space = text.find(' '); space != std::string::npos;
+    std::string_view const text = name.text();
+    Count(names, text, delta);
+    for (std::size_t space = text.find(' '); space != std::string_view::npos;
          space = text.find(' ', space + 1)) {
-      Count(prefixes, Name(std::string_view(text).substr(0, space)), delta);
+      Count(prefixes, text.substr(0, space), delta);
     }
   }
 
@@ -193,11 +234,24 @@ bool Registry::Remove(void const* block, std::initializer_list<Kind> kinds) {
   auto record = index_->records.find(found->second);
   if (std::find(kinds.begin(), kinds.end(), record->second.kind) == kinds.end()) return false;
   if (withdrawalObserver_) withdrawalObserver_(record->second);
-  index_->Unlink(&record->second);
   index_->byBlock.erase(found);
-  index_->records.erase(record);
   ++index_->withdrawals;
+  if (index_->deferring) {
+    index_->unlinkLater.push_back(record->first);
+    return true;
+  }
+  index_->Unlink(&record->second);
+  index_->records.erase(record);
   return true;
+}
+
+void Registry::DeferUnlinking() noexcept {
+  index_->deferring = true;
+}
+
+void Registry::FinishUnlinking() {
+  index_->deferring = false;
+  index_->UnlinkDeferred();
 }
 
 void Registry::SetWithdrawalObserver(WithdrawalObserver observer) {
@@ -300,11 +354,11 @@ int Registry::Distance(Name const& derived, Name const& base) const {
 }
 
 bool Registry::IsNameOrNamePrefix(Name const& words) const {
-  return index_->names.contains(words) || index_->prefixes.contains(words);
+  return index_->names.contains(words.text()) || index_->prefixes.contains(words.text());
 }
 
 bool Registry::IsName(Name const& words) const {
-  return index_->names.contains(words);
+  return index_->names.contains(words.text());
 }
 
 std::string Describe(Registration const& record) {

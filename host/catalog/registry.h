@@ -115,6 +115,14 @@ class Registry {
   // whether there was one.
   bool Remove(void const* block, std::initializer_list<Kind> kinds);
 
+  // From DeferUnlinking() to FinishUnlinking(), what Remove removes leaves the lookups
+  // all at once, at FinishUnlinking(), instead of one record at a time: for unloading a
+  // library, whose static destructors remove every one of its records. Meanwhile a
+  // removed record is gone from FindBlock but still counted by All and Size, and no
+  // query may run.
+  void DeferUnlinking() noexcept;
+  void FinishUnlinking();
+
   // Every record, in registration order (the evaluator's own, made with the
   // registry, come first).
   std::vector<Registration const*> All() const;

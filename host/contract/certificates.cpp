@@ -3,12 +3,6 @@
 // pipe or device), then taken as PEM when it holds a PEM boundary line and as one
 // DER certificate otherwise.
 #include <fcntl.h>
-#include <openssl/bio.h>
-#include <openssl/bn.h>
-#include <openssl/err.h>
-#include <openssl/evp.h>
-#include <openssl/pem.h>
-#include <openssl/x509.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -22,6 +16,7 @@
 #include <system_error>
 
 #include "host/contract/contexts.h"
+#include "host/contract/crypto_library.h"
 
 namespace evaluator {
 namespace {
@@ -31,16 +26,16 @@ struct Closer {
   ~Closer() { ::close(fd); }
 };
 struct BioFree {
-  void operator()(BIO* bio) const noexcept { BIO_free(bio); }
+  void operator()(BIO* bio) const noexcept { Crypto().BIO_free(bio); }
 };
 struct X509Free {
-  void operator()(X509* certificate) const noexcept { X509_free(certificate); }
+  void operator()(X509* certificate) const noexcept { Crypto().X509_free(certificate); }
 };
 struct BignumFree {
-  void operator()(BIGNUM* number) const noexcept { BN_free(number); }
+  void operator()(BIGNUM* number) const noexcept { Crypto().BN_free(number); }
 };
 struct OpenSSLFree {
-  void operator()(char* text) const noexcept { OPENSSL_free(text); }
+  void operator()(char* text) const noexcept { Crypto().CRYPTO_free(text, __FILE__, __LINE__); }
 };
 using Bio = std::unique_ptr<BIO, BioFree>;
 using Certificate = std::unique_ptr<X509, X509Free>;
@@ -54,8 +49,8 @@ using Certificate = std::unique_ptr<X509, X509Free>;
 
 // OpenSSL's reason for the last failure, for messages.
 std::string LastOpenSSLError() {
-  unsigned long const code = ERR_peek_last_error();
-  char const* reason = code != 0 ? ERR_reason_error_string(code) : nullptr;
+  unsigned long const code = Crypto().ERR_peek_last_error();
+  char const* reason = code != 0 ? Crypto().ERR_reason_error_string(code) : nullptr;
   return reason != nullptr ? reason : "unknown reason";
 }
 
@@ -91,25 +86,25 @@ std::string ReadWholeFile(char const* path) {
 
 std::int64_t Microseconds(ASN1_TIME const* time, char const* path) {
   struct tm fields {};
-  if (time == nullptr || ASN1_TIME_to_tm(time, &fields) != 1) {
+  if (time == nullptr || Crypto().ASN1_TIME_to_tm(time, &fields) != 1) {
     Fail("a certificate with an unreadable validity time", path);
   }
   return static_cast<std::int64_t>(::timegm(&fields)) * 1'000'000;
 }
 
 std::string NameText(X509_NAME const* name) {
-  Bio const bio(BIO_new(BIO_s_mem()));
-  if (!bio || X509_NAME_print_ex(bio.get(), name, 0, XN_FLAG_RFC2253) < 0) return {};
+  Bio const bio(Crypto().BIO_new(Crypto().BIO_s_mem()));
+  if (!bio || Crypto().X509_NAME_print_ex(bio.get(), name, 0, XN_FLAG_RFC2253) < 0) return {};
   char* data = nullptr;
-  long const length = BIO_get_mem_data(bio.get(), &data);
+  long const length = Crypto().BIO_ctrl(bio.get(), BIO_CTRL_INFO, 0, &data);  // BIO_get_mem_data
   return length > 0 ? std::string(data, static_cast<std::size_t>(length)) : std::string();
 }
 
 std::string SerialText(X509 const* certificate) {
   std::unique_ptr<BIGNUM, BignumFree> const number(
-      ASN1_INTEGER_to_BN(X509_get0_serialNumber(certificate), nullptr));
+      Crypto().ASN1_INTEGER_to_BN(Crypto().X509_get0_serialNumber(certificate), nullptr));
   if (!number) return {};
-  std::unique_ptr<char, OpenSSLFree> const hex(BN_bn2hex(number.get()));
+  std::unique_ptr<char, OpenSSLFree> const hex(Crypto().BN_bn2hex(number.get()));
   return hex ? std::string(hex.get()) : std::string();
 }
 
@@ -117,7 +112,8 @@ CertificateRecord RecordOf(X509 const* certificate, char const* path) {
   CertificateRecord record;
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int length = 0;
-  if (X509_digest(certificate, EVP_sha1(), digest, &length) != 1 || length != 20) {
+  if (Crypto().X509_digest(certificate, Crypto().EVP_sha1(), digest, &length) != 1 ||
+      length != 20) {
     Fail("cannot compute the SHA-1 digest of a certificate", path);
   }
   static constexpr char kHex[] = "0123456789abcdef";
@@ -126,47 +122,47 @@ CertificateRecord RecordOf(X509 const* certificate, char const* path) {
     record.sha1.text[2 * i + 1] = kHex[digest[i] & 0xf];
   }
   record.sha1.length = 2 * length;
-  record.notBefore = Microseconds(X509_get0_notBefore(certificate), path);
-  record.notAfter = Microseconds(X509_get0_notAfter(certificate), path);
-  record.subject = NameText(X509_get_subject_name(certificate));
-  record.issuer = NameText(X509_get_issuer_name(certificate));
+  record.notBefore = Microseconds(Crypto().X509_get0_notBefore(certificate), path);
+  record.notAfter = Microseconds(Crypto().X509_get0_notAfter(certificate), path);
+  record.subject = NameText(Crypto().X509_get_subject_name(certificate));
+  record.issuer = NameText(Crypto().X509_get_issuer_name(certificate));
   record.serialNumber = SerialText(certificate);
   return record;
 }
 
 std::vector<CertificateRecord> ReadPEM(std::string const& bytes, char const* path) {
-  Bio const bio(BIO_new_mem_buf(bytes.data(), static_cast<int>(bytes.size())));
+  Bio const bio(Crypto().BIO_new_mem_buf(bytes.data(), static_cast<int>(bytes.size())));
   if (!bio) throw std::bad_alloc();
   std::vector<CertificateRecord> records;
   for (;;) {
-    ERR_clear_error();
-    Certificate const certificate(PEM_read_bio_X509(bio.get(), nullptr, nullptr, nullptr));
+    Crypto().ERR_clear_error();
+    Certificate const certificate(Crypto().PEM_read_bio_X509(bio.get(), nullptr, nullptr, nullptr));
     if (!certificate) break;
     records.push_back(RecordOf(certificate.get(), path));
   }
   // The reading ends at the end of the text; any other stop is a damaged block.
-  unsigned long const code = ERR_peek_last_error();
+  unsigned long const code = Crypto().ERR_peek_last_error();
   bool const atEnd = ERR_GET_LIB(code) == ERR_LIB_PEM && ERR_GET_REASON(code) == PEM_R_NO_START_LINE;
   if (!atEnd) {
     std::string const reason = LastOpenSSLError();
-    ERR_clear_error();
+    Crypto().ERR_clear_error();
     Fail("damaged certificate " + std::to_string(records.size() + 1) + " (" + reason + ") in",
          path);
   }
-  ERR_clear_error();
+  Crypto().ERR_clear_error();
   if (records.empty()) Fail("no certificate in", path);
   return records;
 }
 
 std::vector<CertificateRecord> ReadDER(std::string const& bytes, char const* path) {
   if (bytes.empty()) Fail("no certificate in the empty file", path);
-  ERR_clear_error();
+  Crypto().ERR_clear_error();
   auto const* next = reinterpret_cast<unsigned char const*>(bytes.data());
   auto const* const end = next + bytes.size();
-  Certificate const certificate(d2i_X509(nullptr, &next, static_cast<long>(bytes.size())));
+  Certificate const certificate(Crypto().d2i_X509(nullptr, &next, static_cast<long>(bytes.size())));
   if (!certificate) {
     std::string const reason = LastOpenSSLError();
-    ERR_clear_error();
+    Crypto().ERR_clear_error();
     Fail("not a certificate file (" + reason + ")", path);
   }
   if (next != end) Fail("bytes after the certificate in", path);
@@ -178,6 +174,11 @@ std::vector<CertificateRecord> ReadDER(std::string const& bytes, char const* pat
 std::vector<CertificateRecord> HostContext::CertificatesOfFile(char const* path) {
   if (path == nullptr) path = "";
   std::string const bytes = ReadWholeFile(path);
+  if (CryptoLibrary const& crypto = Crypto(); !crypto.Loaded()) {
+    Fail("the cryptographic library cannot be loaded (" + crypto.error +
+             "), so no certificate is read from",
+         path);
+  }
   if (std::string_view(bytes).find("-----BEGIN ") != std::string_view::npos) {
     return ReadPEM(bytes, path);
   }

@@ -1,10 +1,9 @@
 #include "host/contract/contexts.h"
 
+#include "host/contract/crypto_library.h"
 #include "host/contract/interruption.h"
 
 #include <fcntl.h>
-#include <openssl/evp.h>
-#include <openssl/provider.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,7 +27,7 @@ struct FileCloser {
 };
 
 struct DigestContextDeleter {
-  void operator()(EVP_MD_CTX* context) const noexcept { EVP_MD_CTX_free(context); }
+  void operator()(EVP_MD_CTX* context) const noexcept { Crypto().EVP_MD_CTX_free(context); }
 };
 
 [[noreturn]] void ThrowErrno(char const* what, char const* path) {
@@ -67,8 +66,14 @@ void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
     ThrowErrno("not a plain file:", path);
   }
 
-  std::unique_ptr<EVP_MD_CTX, DigestContextDeleter> context(EVP_MD_CTX_new());
-  if (!context || EVP_DigestInit_ex(context.get(), EVP_sha1(), nullptr) != 1) {
+  CryptoLibrary const& crypto = Crypto();
+  if (!crypto.Loaded()) {
+    throw std::runtime_error(
+        "SHA-1 digest unavailable: the cryptographic library cannot be loaded (" + crypto.error +
+        ")");
+  }
+  std::unique_ptr<EVP_MD_CTX, DigestContextDeleter> context(crypto.EVP_MD_CTX_new());
+  if (!context || crypto.EVP_DigestInit_ex(context.get(), crypto.EVP_sha1(), nullptr) != 1) {
     throw std::runtime_error("SHA-1 digest unavailable");
   }
   // The file is read in chunks, whatever its length, and the query running may be
@@ -82,11 +87,11 @@ void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
       ThrowErrno("cannot read", path);
     }
     if (n == 0) break;
-    EVP_DigestUpdate(context.get(), buffer, static_cast<std::size_t>(n));
+    crypto.EVP_DigestUpdate(context.get(), buffer, static_cast<std::size_t>(n));
   }
   unsigned char hash[EVP_MAX_MD_SIZE];
   unsigned int hashLength = 0;
-  if (EVP_DigestFinal_ex(context.get(), hash, &hashLength) != 1 || hashLength != 20) {
+  if (crypto.EVP_DigestFinal_ex(context.get(), hash, &hashLength) != 1 || hashLength != 20) {
     throw std::runtime_error("SHA-1 digest failed");
   }
   static constexpr char kHex[] = "0123456789abcdef";
@@ -101,11 +106,19 @@ void HostContext::SHA1DigestOfFile(char const* path, DigestRecord& digest) {
 // The machine asks for FIPS mode through the kernel's flag, and a process through its
 // default cryptographic properties (fips=yes, from the OpenSSL configuration); the
 // mode is in force only when those properties ask for it and a FIPS provider is
-// there to serve them, since otherwise every algorithm fetch fails.
+// there to serve them, since otherwise every algorithm fetch fails. Without the
+// cryptographic library the mode is not in force, and the message says why.
 void HostContext::GetFipsStatus(FipsStatus& status) {
   bool const kernelAsks = KernelFipsFlag();
-  bool const propertiesAsk = EVP_default_properties_is_fips_enabled(nullptr) != 0;
-  bool const providerThere = OSSL_PROVIDER_available(nullptr, "fips") != 0;
+  CryptoLibrary const& crypto = Crypto();
+  if (!crypto.Loaded()) {
+    status.currentMode = false;
+    status.desiredMode = kernelAsks;
+    status.failureMessage = "the cryptographic library cannot be loaded: " + crypto.error;
+    return;
+  }
+  bool const propertiesAsk = crypto.EVP_default_properties_is_fips_enabled(nullptr) != 0;
+  bool const providerThere = crypto.OSSL_PROVIDER_available(nullptr, "fips") != 0;
   status.currentMode = propertiesAsk && providerThere;
   status.desiredMode = kernelAsks || propertiesAsk;
   status.failureMessage.clear();

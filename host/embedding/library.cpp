@@ -99,7 +99,11 @@ std::vector<std::string> Library::Unload() {
   EvaluatorLock lock;  // unloading withdraws registrations: no query may run meanwhile
   void* const handle = handle_;
   handle_ = nullptr;
+  // The library's static destructors withdraw its registrations one by one; the
+  // lookups are updated once, after them.
+  Registry::Global().DeferUnlinking();
   ::dlclose(handle);
+  Registry::Global().FinishUnlinking();
 
   auto& ranges = LoadRanges();
   auto range = ranges.begin();

@@ -1,6 +1,5 @@
 #include "host/inspect/interactive.h"
 
-#include <histedit.h>
 #include <poll.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -12,6 +11,8 @@
 #include <memory>
 #include <string>
 #include <system_error>
+
+#include "host/inspect/line_editing_library.h"
 
 namespace inspect {
 
@@ -75,10 +76,10 @@ int ReadKey(EditLine*, wchar_t* key) {
 constexpr int kHistorySize = 1000;
 
 struct EditLineDeleter {
-  void operator()(EditLine* editLine) const { el_end(editLine); }
+  void operator()(EditLine* editLine) const { LineEditing().el_end(editLine); }
 };
 struct HistoryDeleter {
-  void operator()(History* history) const { history_end(history); }
+  void operator()(History* past) const { LineEditing().history_end(past); }
 };
 
 char* Prompt(EditLine*) {
@@ -109,13 +110,13 @@ class HistoryFile {
   void Load(History* past) const {
     if (name_.empty()) return;
     HistEvent event;
-    history(past, &event, H_LOAD, name_.c_str());  // a missing file is no history yet
+    LineEditing().history(past, &event, H_LOAD, name_.c_str());  // a missing file is no history yet
   }
 
   void Save(History* past) {
     if (name_.empty()) return;
     HistEvent event;
-    if (history(past, &event, H_SAVE, name_.c_str()) < 0) {
+    if (LineEditing().history(past, &event, H_SAVE, name_.c_str()) < 0) {
       Warn("cannot write the history file " + name_ + "; history is not kept");
       name_.clear();
     }
@@ -137,31 +138,37 @@ std::optional<std::filesystem::path> DefaultHistoryFile() {
   return std::filesystem::path(home) / ".inspect_history";
 }
 
-void RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> const& historyFile) {
-  std::unique_ptr<History, HistoryDeleter> past(history_init());
-  std::unique_ptr<EditLine, EditLineDeleter> editLine(el_init("inspect", stdin, stdout, stderr));
+bool RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> const& historyFile) {
+  LineEditingLibrary const& edit = LineEditing();
+  if (!edit.Loaded()) {
+    Warn("cannot start line editing: " + edit.error);
+    return false;
+  }
+  std::unique_ptr<History, HistoryDeleter> past(edit.history_init());
+  std::unique_ptr<EditLine, EditLineDeleter> editLine(
+      edit.el_init("inspect", stdin, stdout, stderr));
   if (!past || !editLine) {
     Warn("cannot start line editing");
-    return;
+    return false;
   }
   HistEvent event;
-  history(past.get(), &event, H_SETSIZE, kHistorySize);
-  history(past.get(), &event, H_SETUNIQUE, 1);
+  edit.history(past.get(), &event, H_SETSIZE, kHistorySize);
+  edit.history(past.get(), &event, H_SETUNIQUE, 1);
   HistoryFile file(historyFile);
   file.Load(past.get());
 
-  el_set(editLine.get(), EL_EDITOR, "emacs");
-  el_set(editLine.get(), EL_SIGNAL, 1);
-  el_set(editLine.get(), EL_PROMPT, &Prompt);
-  el_set(editLine.get(), EL_HIST, history, past.get());
-  el_set(editLine.get(), EL_GETCFN, &ReadKey);
-  el_source(editLine.get(), nullptr);  // the user's ~/.editrc, if any
+  edit.el_set(editLine.get(), EL_EDITOR, "emacs");
+  edit.el_set(editLine.get(), EL_SIGNAL, 1);
+  edit.el_set(editLine.get(), EL_PROMPT, &Prompt);
+  edit.el_set(editLine.get(), EL_HIST, edit.history, past.get());
+  edit.el_set(editLine.get(), EL_GETCFN, &ReadKey);
+  edit.el_source(editLine.get(), nullptr);  // the user's ~/.editrc, if any
 
   InterruptHandler onInterrupt;
   while (!runner.outputClosed()) {
     interrupted = 0;
     int count = 0;
-    char const* text = el_gets(editLine.get(), &count);
+    char const* text = edit.el_gets(editLine.get(), &count);
     if (interrupted) {
       // The line is dropped (the next call starts an empty one) and the prompt comes
       // again on a line of its own.
@@ -172,11 +179,12 @@ void RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> co
     std::string line(text, static_cast<std::size_t>(count));
     auto query = QueryOnLine(line);
     if (!query) continue;
-    history(past.get(), &event, H_ENTER, std::string(*query).c_str());
+    edit.history(past.get(), &event, H_ENTER, std::string(*query).c_str());
     file.Save(past.get());
     runner.Run(*query);
   }
   std::fputc('\n', stdout);
+  return true;
 }
 
 }  // namespace inspect

@@ -14,7 +14,8 @@ std::optional<std::filesystem::path> DefaultHistoryFile();
 
 // Prompts for queries on the terminal and runs each until end of input (Ctrl-D).
 // Blank and # lines are skipped. The history is loaded from `historyFile` and saved back
-// after every query entered.
-void RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> const& historyFile);
+// after every query entered. False, with a warning, when line editing cannot start;
+// nothing has been read then.
+bool RunInteractive(QueryRunner& runner, std::optional<std::filesystem::path> const& historyFile);
 
 }  // namespace inspect

@@ -121,11 +121,11 @@ ExitStatus RunWithSession(CommandLine const& line, evaluator::Session& session) 
     }
     case CommandLine::Mode::Interactive: {
       QueryRunner runner(session, *output);
-      if (isatty(STDIN_FILENO)) {
-        RunInteractive(runner, DefaultHistoryFile());
+      if (isatty(STDIN_FILENO) && RunInteractive(runner, DefaultHistoryFile())) {
         return runner.status();
       }
-      // Not a terminal: read queries as `-` does, without prompt or history.
+      // Not a terminal, or no line editing: read queries as `-` does, without prompt or
+      // history.
       return RunSources({{QuerySource::Kind::Stdin, "-"}}, runner);
     }
     case CommandLine::Mode::Help:

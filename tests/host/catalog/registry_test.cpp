@@ -139,5 +139,45 @@ TEST(Registry, NamesAndTheirWordPrefixesLastAsLongAsARegistration) {
   EXPECT_FALSE(begun("last modification"));
 }
 
+// A library that unloads removes its records one by one; the lookups are brought up to
+// date once, after the last, and then hold exactly what a removal at a time leaves.
+TEST(Registry, RemovalsWhileUnlinkingIsDeferredLeaveTheLookupsTogether) {
+  Registry registry;
+  Blocks b;
+  std::size_t const own = registry.Size();
+  registry.Add(Type(b[0], "file"));
+  registry.Add(Property(b[1], "last modification time", "last modification times", "file"));
+  registry.Add(Property(b[2], "name", "names", "file"));
+  registry.Add(Property(b[3], "name", "names", "folder"));
+  registry.Add(records::Cache(b[4], nullptr, nullptr));
+  registry.Add(records::Cast(b[5], "name", "integer", "string", nullptr, nullptr, nullptr));
+
+  registry.DeferUnlinking();
+  EXPECT_TRUE(registry.Remove(b[1], {Kind::Property}));
+  EXPECT_TRUE(registry.Remove(b[2], {Kind::Property}));
+  EXPECT_TRUE(registry.Remove(b[4], {Kind::Cache}));
+  EXPECT_FALSE(registry.Remove(b[2], {Kind::Property}));  // removed once only
+  EXPECT_EQ(registry.FindBlock(b[2]), nullptr);
+  registry.FinishUnlinking();
+
+  EXPECT_EQ(registry.Size(), own + 3);
+  EXPECT_EQ(BlocksOf(registry.FindProperties("names")), std::vector{b[3]});
+  EXPECT_EQ(BlocksOf(registry.FindCasts("name")), std::vector{b[5]});
+  EXPECT_TRUE(registry.Caches().empty());
+  EXPECT_NE(registry.FindType("file"), nullptr);
+  EXPECT_TRUE(registry.IsName(Name("name")));
+  EXPECT_FALSE(registry.IsName(Name("last modification time")));
+  EXPECT_FALSE(registry.IsNameOrNamePrefix(Name("last modification")));
+  EXPECT_TRUE(registry.IsName(Name("integer with multiplicity")));  // the evaluator's own
+  EXPECT_TRUE(registry.IsName(Name("boolean")));
+  EXPECT_EQ(registry.FindUnaryOperators(kUnaryMinus, Scope::Everything).size(), 1u);
+  EXPECT_EQ(registry.All()[own]->block, b[0]);  // still in registration order
+
+  // Afterwards a removal takes its record out at once again.
+  EXPECT_TRUE(registry.Remove(b[3], {Kind::Property}));
+  EXPECT_TRUE(registry.FindProperties("names").empty());
+  EXPECT_FALSE(registry.IsName(Name("names")));
+}
+
 }  // namespace
 }  // namespace evaluator

@@ -18,9 +18,11 @@ namespace {
 
 class Terminal {
  public:
-  explicit Terminal(std::filesystem::path const& home) {
+  // `libraryPath`, when given, is searched for libraries before the system's.
+  explicit Terminal(std::filesystem::path const& home, std::string const& libraryPath = "") {
     pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
     if (pid_ == 0) {
+      if (!libraryPath.empty()) setenv("LD_LIBRARY_PATH", libraryPath.c_str(), 1);
       setenv("HOME", home.c_str(), 1);
       setenv("TERM", "dumb", 1);
       unsetenv("INSPECTORS_LIBRARY");
@@ -155,6 +157,23 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
   ASSERT_TRUE(Answers(terminal, "6 * 7", "42"));
   EXPECT_EQ(terminal.Finish(), 1) << terminal.output();  // the cancelled query failed
+}
+
+// Without the line-editing library a session still reads and answers queries, with
+// neither prompt nor history, after a warning that says why.
+TEST(InteractiveTest, WithoutLineEditingQueriesAreStillAnswered) {
+  inspect_test::TempDir const dir;
+  std::filesystem::path const& home = dir.path();
+  // An empty file where the loader looks first: the library cannot be loaded.
+  dir.Write(INSPECT_LINE_EDITING_LIBRARY, "");
+  Terminal terminal(home, home.string());
+  ASSERT_TRUE(terminal.started());
+  ASSERT_TRUE(terminal.WaitFor("cannot start line editing")) << terminal.output();
+  terminal.Type("20 + 22\r");
+  EXPECT_TRUE(terminal.WaitFor("42")) << terminal.output();
+  EXPECT_EQ(terminal.Finish(), 0) << terminal.output();
+  EXPECT_EQ(terminal.output().find("inspect> "), std::string::npos) << terminal.output();
+  EXPECT_FALSE(std::filesystem::exists(home / ".inspect_history"));
 }
 
 }  // namespace
