@@ -46,7 +46,13 @@ install(FILES ${PROJECT_BINARY_DIR}/inspect.1.gz DESTINATION ${CMAKE_INSTALL_MAN
 install(FILES ${INSPECTORS_ROOT}/packaging/inspect.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME inspect)
 install(FILES ${INSPECTORS_ROOT}/docs/reference.md ${INSPECTORS_ROOT}/docs/inspect.md
+              ${INSPECTORS_ROOT}/docs/fleet.md ${INSPECTORS_ROOT}/docs/inspect-output.schema.json
+              ${INSPECTORS_ROOT}/packaging/ansible/run-query.yml
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The scheduled runs of a query file (docs/fleet.md); the service runs /usr/bin/inspect.
+install(FILES ${INSPECTORS_ROOT}/packaging/systemd/inspect-query@.service
+              ${INSPECTORS_ROOT}/packaging/systemd/inspect-query@.timer
+        DESTINATION lib/systemd/system)
 
 # The Debian package: everything above, in one package, with the shared libraries it
 # links declared as dependencies by dpkg-shlibdeps.
