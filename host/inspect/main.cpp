@@ -7,6 +7,7 @@
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@
 #include "host/inspect/options.h"
 #include "host/inspect/output.h"
 #include "host/inspect/runner.h"
+#include "host/inspect/spinner.h"
 
 namespace inspect {
 namespace {
@@ -121,6 +123,13 @@ ExitStatus RunWithSession(CommandLine const& line, evaluator::Session& session) 
     }
     case CommandLine::Mode::Interactive: {
       QueryRunner runner(session, *output);
+      // A person at a terminal sees that a long query is still working; a script,
+      // whose input or errors are not a terminal, never does.
+      std::optional<Spinner> spinner;
+      if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO)) {
+        spinner.emplace(STDERR_FILENO);
+        runner.ShowProgress(&*spinner);
+      }
       if (isatty(STDIN_FILENO) && RunInteractive(runner, DefaultHistoryFile())) {
         return runner.status();
       }

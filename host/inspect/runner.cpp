@@ -5,6 +5,8 @@
 #include <exception>
 #include <new>
 
+#include "host/inspect/spinner.h"
+
 namespace inspect {
 
 ExitStatus StatusOf(evaluator::Result const& result) {
@@ -38,6 +40,7 @@ void QueryRunner::Run(std::string_view query, Origin const& origin) {
   if (outputClosed_) return;
   evaluator::Result result;
   try {
+    Spinner::Shown const shown(spinner_);
     result = session_.Evaluate(query);
   } catch (std::exception const& e) {
     // The session reports errors in its result; anything thrown is a fault of its own,

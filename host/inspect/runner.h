@@ -40,9 +40,15 @@ enum class SourceEnd {
   OutputClosed,  // standard output can no longer be written: nothing more is run
 };
 
+class Spinner;
+
 class QueryRunner {
  public:
   QueryRunner(evaluator::Session& session, Output& output) : session_(session), output_(output) {}
+
+  // While a query runs, `spinner` (when not null) shows that it is still working; it is
+  // erased before the result is written.
+  void ShowProgress(Spinner* spinner) noexcept { spinner_ = spinner; }
 
   // Runs one query and shows its result, unless the output is already closed.
   void Run(std::string_view query, Origin const& origin = {});
@@ -61,6 +67,7 @@ class QueryRunner {
  private:
   evaluator::Session& session_;
   Output& output_;
+  Spinner* spinner_ = nullptr;
   ExitStatus status_ = ExitStatus::Answered;
   bool outputClosed_ = false;
   std::size_t lastLine_ = 0;

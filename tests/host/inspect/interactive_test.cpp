@@ -11,22 +11,34 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "process.h"
 
 namespace {
 
+struct TerminalOptions {
+  std::string libraryPath{};  // searched for libraries before the system's
+  std::vector<std::string> arguments{};
+  std::string errors{};  // a file for standard error instead of the terminal
+};
+
 class Terminal {
  public:
-  // `libraryPath`, when given, is searched for libraries before the system's.
-  explicit Terminal(std::filesystem::path const& home, std::string const& libraryPath = "") {
+  using Options = TerminalOptions;
+  explicit Terminal(std::filesystem::path const& home, Options const& options = {}) {
+    std::vector<char*> argv{const_cast<char*>(INSPECT_BINARY)};
+    for (auto const& argument : options.arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
     if (pid_ == 0) {
-      if (!libraryPath.empty()) setenv("LD_LIBRARY_PATH", libraryPath.c_str(), 1);
+      if (!options.libraryPath.empty()) setenv("LD_LIBRARY_PATH", options.libraryPath.c_str(), 1);
       setenv("HOME", home.c_str(), 1);
       setenv("TERM", "dumb", 1);
       unsetenv("INSPECTORS_LIBRARY");
-      execl(INSPECT_BINARY, INSPECT_BINARY, static_cast<char*>(nullptr));
+      if (!options.errors.empty() && !freopen(options.errors.c_str(), "w", stderr)) _exit(126);
+      execv(INSPECT_BINARY, argv.data());
       _exit(127);
     }
   }
@@ -102,6 +114,15 @@ class Terminal {
   return ::testing::AssertionFailure() << "no \"" << answer << "\" in " << terminal.output();
 }
 
+// A query that runs until it is cancelled (its answer would be 10^10).
+std::string LongQuery() {
+  std::string hundred = "(0";
+  for (int i = 1; i < 100; ++i) hundred += ";" + std::to_string(i);
+  hundred += ")";
+  return "number of (" + hundred + ", " + hundred + ", " + hundred + ", " + hundred + ", " +
+         hundred + ")";
+}
+
 TEST(InteractiveTest, AnswersTypedQueriesAndKeepsAHistory) {
   inspect_test::TempDir const dir;
   std::filesystem::path const& home = dir.path();
@@ -143,12 +164,8 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
   ASSERT_TRUE(Answers(terminal, "40 + 2", "42"));  // "1 + " is gone: a query of its own
 
-  std::string hundred = "(0";
-  for (int i = 1; i < 100; ++i) hundred += ";" + std::to_string(i);
-  hundred += ")";
-  terminal.Type("number of (" + hundred + ", " + hundred + ", " + hundred + ", " + hundred + ", " +
-                hundred + ")\r");
-  ASSERT_TRUE(terminal.WaitFor(hundred + ")")) << terminal.output();
+  terminal.Type(LongQuery() + "\r");
+  ASSERT_TRUE(terminal.WaitFor("99))")) << terminal.output();
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   terminal.Type("\x03");
   ASSERT_TRUE(terminal.WaitFor("cancelled")) << terminal.output();
@@ -159,6 +176,44 @@ TEST(InteractiveTest, CtrlCDropsTheLineOrCancelsTheQuery) {
   EXPECT_EQ(terminal.Finish(), 1) << terminal.output();  // the cancelled query failed
 }
 
+// At a terminal, a query that runs for longer than half a second shows a turning bar on
+// standard error, erased before its result. A quick query shows none, and neither does
+// a query given as an argument or a session whose errors go to a file.
+TEST(InteractiveTest, ALongQueryShowsThatItIsStillWorking) {
+  inspect_test::TempDir const dir;
+  std::filesystem::path const& home = dir.path();
+  {
+    Terminal terminal(home);
+    ASSERT_TRUE(terminal.started() && terminal.WaitFor("inspect> ")) << terminal.output();
+    ASSERT_TRUE(Answers(terminal, "6 * 7", "42"));
+    EXPECT_EQ(terminal.output().find("\r| "), std::string::npos) << terminal.output();
+    terminal.Type(LongQuery() + "\r");
+    ASSERT_TRUE(terminal.WaitFor("\r| 0.")) << terminal.output();
+    ASSERT_TRUE(terminal.WaitFor("\r/ ")) << terminal.output();
+    terminal.Type("\x03");
+    ASSERT_TRUE(terminal.WaitFor("       \r")) << terminal.output();
+    ASSERT_TRUE(terminal.WaitFor("cancelled")) << terminal.output();
+    ASSERT_TRUE(terminal.WaitFor("inspect> ")) << terminal.output();
+    EXPECT_EQ(terminal.Finish(), 1) << terminal.output();
+  }
+  for (Terminal::Options const& options :
+       {Terminal::Options{.arguments = {"--timeout", "1", LongQuery()}},
+        Terminal::Options{.errors = (home / "errors").string()}}) {
+    Terminal terminal(home, options);
+    ASSERT_TRUE(terminal.started());
+    if (options.arguments.empty()) {
+      terminal.Type(LongQuery() + "\r");
+      std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+      terminal.Type("\x03");
+    }
+    terminal.Finish();
+    EXPECT_EQ(terminal.output().find("\r| "), std::string::npos) << terminal.output();
+  }
+  std::string const errors = inspect_test::ReadFile(home / "errors");
+  EXPECT_NE(errors.find("cancelled"), std::string::npos) << errors;
+  EXPECT_EQ(errors.find('|'), std::string::npos) << errors;
+}
+
 // Without the line-editing library a session still reads and answers queries, with
 // neither prompt nor history, after a warning that says why.
 TEST(InteractiveTest, WithoutLineEditingQueriesAreStillAnswered) {
@@ -166,7 +221,7 @@ TEST(InteractiveTest, WithoutLineEditingQueriesAreStillAnswered) {
   std::filesystem::path const& home = dir.path();
   // An empty file where the loader looks first: the library cannot be loaded.
   dir.Write(INSPECT_LINE_EDITING_LIBRARY, "");
-  Terminal terminal(home, home.string());
+  Terminal terminal(home, {.libraryPath = home.string()});
   ASSERT_TRUE(terminal.started());
   ASSERT_TRUE(terminal.WaitFor("cannot start line editing")) << terminal.output();
   terminal.Type("20 + 22\r");
