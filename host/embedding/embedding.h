@@ -76,8 +76,25 @@ struct Error {
   std::size_t column = 0;  // 1-based column of the offending token; 0 when none
 };
 
+// The text of a query. The results of the runs of one prepared query share a single
+// copy of it, so that a run does not copy a long query (a megabyte literal, say).
+class EVALUATOR_EMBEDDING_API QueryText {
+ public:
+  QueryText() noexcept = default;
+  QueryText(std::string text);  // NOLINT(google-explicit-constructor): set from a string
+  explicit QueryText(std::shared_ptr<std::string const> text) noexcept;
+
+  std::string const& str() const noexcept;
+  operator std::string_view() const noexcept { return str(); }  // NOLINT
+  bool empty() const noexcept { return str().empty(); }
+  friend bool operator==(QueryText const& a, std::string_view b) noexcept { return a.str() == b; }
+
+ private:
+  std::shared_ptr<std::string const> text_;  // null: the empty text
+};
+
 struct Result {
-  std::string query;
+  QueryText query;
   std::string type;     // the static type of the query
   bool plural = false;  // whether the query is a plural phrase
   std::vector<Value> values;

@@ -16,7 +16,7 @@
 namespace evaluator {
 
 struct PreparedQuery::Impl {
-  std::string text;
+  std::shared_ptr<std::string const> text;  // never null
   std::optional<Error> error;
   std::string type;
   bool plural = false;
@@ -24,8 +24,8 @@ struct PreparedQuery::Impl {
   // The registry's count of withdrawals when the query was checked: once it moved
   // on, the tree may refer to registrations that are gone.
   std::uint64_t withdrawals = 0;
-  std::unique_ptr<TypeTable> types;  // refers to the registry
-  NodePtr root;                      // refers to the types
+  std::unique_ptr<TypeTable> types;      // refers to the registry
+  NodePtr root;                          // refers to the types
   std::unique_ptr<FoldedValues> folded;  // refers to the tree and the types
 };
 

@@ -36,6 +36,15 @@ PreparedQuery::PreparedQuery(PreparedQuery&&) noexcept = default;
 PreparedQuery& PreparedQuery::operator=(PreparedQuery&&) noexcept = default;
 PreparedQuery::PreparedQuery(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
+QueryText::QueryText(std::string text)
+    : text_(text.empty() ? nullptr : std::make_shared<std::string const>(std::move(text))) {}
+QueryText::QueryText(std::shared_ptr<std::string const> text) noexcept : text_(std::move(text)) {}
+
+std::string const& QueryText::str() const noexcept {
+  static std::string const empty;
+  return text_ ? *text_ : empty;
+}
+
 namespace {
 
 std::optional<Error> const& NoError() {
@@ -53,7 +62,7 @@ std::optional<Error> const& PreparedQuery::error() const noexcept {
   return impl_ ? impl_->error : NoError();
 }
 std::string const& PreparedQuery::text() const noexcept {
-  return impl_ ? impl_->text : EmptyText();
+  return impl_ ? *impl_->text : EmptyText();
 }
 std::string const& PreparedQuery::type() const noexcept {
   return impl_ ? impl_->type : EmptyText();
@@ -133,14 +142,14 @@ Error ErrorOfCurrentException(std::size_t column) noexcept {
 
 // Parses and checks `query` against the registry as it is now. Every failure,
 // an interruption included, becomes the prepared query's error.
-std::unique_ptr<PreparedQuery::Impl> PrepareText(std::string_view query) {
+std::unique_ptr<PreparedQuery::Impl> PrepareText(std::shared_ptr<std::string const> query) {
   auto impl = std::make_unique<PreparedQuery::Impl>();
   try {
-    impl->text = std::string(query);
+    impl->text = std::move(query);
     impl->registry = &Registry::Global();
     impl->withdrawals = impl->registry->Withdrawals();
     impl->types = std::make_unique<TypeTable>(*impl->registry);
-    impl->root = Parse(impl->text, *impl->registry);
+    impl->root = Parse(*impl->text, *impl->registry);
     CheckTypes(*impl->root, *impl->registry, *impl->types);
     impl->folded = FoldConstants(*impl->root);
     impl->type = impl->root->type->name.text();
@@ -199,9 +208,12 @@ Result Perform(Options const& options, CancellationCount const& cancellations,
     std::unique_ptr<PreparedQuery::Impl> fresh;
     std::size_t column = 0;  // of the whole query, for an interruption no phrase claimed
     try {
-      result.query = std::string(text);
+      // A prepared query's text is shared by its results, not copied into each.
+      auto shared =
+          prepared != nullptr ? prepared->text : std::make_shared<std::string const>(text);
+      result.query = QueryText(shared);
       if (prepared == nullptr || Stale(*prepared)) {
-        fresh = PrepareText(text);
+        fresh = PrepareText(std::move(shared));
         prepared = fresh.get();
       }
       result.type = prepared->type;
@@ -249,7 +261,7 @@ void Session::Cancel() noexcept {
 PreparedQuery Session::Prepare(std::string_view query) const {
   EvaluatorLock lock;
   RunScope scope(state_->options, state_->cancellations, Clock::now());
-  return PreparedQuery(PrepareText(query));
+  return PreparedQuery(PrepareText(std::make_shared<std::string const>(query)));
 }
 
 Result Session::Run(PreparedQuery const& query) {

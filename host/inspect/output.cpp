@@ -223,7 +223,7 @@ nlohmann::json ValueJson(Value const& value) {
 
 nlohmann::json ResultJson(Result const& result, Origin const& origin) {
   nlohmann::json json;
-  json["query"] = result.query;
+  json["query"] = result.query.str();
   if (!origin.file.empty()) {
     json["file"] = origin.file;
     json["line"] = origin.line;
