@@ -12,18 +12,26 @@ namespace {
 class CallStream : public Stream {
  public:
   CallStream(Node const& node, Environment environment, RunContext& run)
-      : node_(node), run_(run), operands_(OperandsOf(node).span(), std::move(environment), run) {}
+      : node_(node),
+        run_(run),
+        constantOperands_(ConstantOperands(OperandsOf(node))),
+        operands_(OperandsOf(node).span(), std::move(environment), run) {}
 
-  ValueRef Next() override {
+  ValueRef Next() override { return Advance(true); }
+  ValueRef NextOrNone() override { return Advance(false); }
+
+ private:
+  ValueRef Advance(bool missingThrows) {
     while (operands_.Next()) {
       CheckInterruption(node_);
       if (ValueRef v = Call()) return v;
-      if (!node_.plural) throw MissingValue(node_);
+      if (node_.plural) continue;
+      if (missingThrows) throw MissingValue(node_);
+      return nullptr;
     }
     return nullptr;
   }
 
- private:
   // One call with the current operands; null for no value.
   ValueRef Call() {
     Registration const* r = node_.registration;
@@ -76,27 +84,17 @@ class CallStream : public Stream {
     }
   }
 
-  KnownDigests const* Known() const noexcept {
-    return run_.folded != nullptr ? &run_.folded->digests : nullptr;
-  }
-
   // Looks the call up in the cache, or makes it and stores its outcome. The
   // evaluator's own operations are cheaper to run again than to look up.
   template <class Make>
   ValueRef Cached(ValueRef const& first, ValueRef const& second, Make&& make) {
-    std::optional<ResultCache::Key> key;
-    if (run_.cache != nullptr && node_.registration->origin == Origin::Library) {
-      key = ResultCache::KeyFor(*node_.registration, {first.get(), second.get()}, Known());
-    }
-    ValueRef value;
-    if (key && run_.cache->Find(*key, value)) return value;
-    value = make();
-    if (key) run_.cache->Store(*key, value);
-    return value;
+    return CachedCall(run_, node_, constantOperands_, {first.get(), second.get()},
+                      std::forward<Make>(make));
   }
 
   Node const& node_;
   RunContext& run_;
+  bool const constantOperands_;
   CrossProduct operands_;
 };
 

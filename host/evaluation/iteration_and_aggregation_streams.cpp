@@ -263,22 +263,19 @@ class SingularIterationStream : public SingleValueStream {
 
  protected:
   ValueRef Compute() override {
-    Registration const& r = *node_.registration;
-    CrossProduct arguments(ObjectAndParameterOf(node_).span(), environment_, run_);
+    Operands const operands = ObjectAndParameterOf(node_);
+    bool const constant = ConstantOperands(operands);
+    if (ValueRef const* known = constant ? KnownOutcome(run_, node_) : nullptr) {
+      if (!*known) throw MissingValue(node_);
+      return *known;
+    }
+    CrossProduct arguments(operands.span(), environment_, run_);
     if (!arguments.Next()) throw MissingValue(node_);
     std::size_t i = 0;
     ValueRef const object = node_.object() ? arguments[i++] : nullptr;
     ValueRef const parameter = node_.parameter() ? arguments[i++] : nullptr;
-    std::optional<ResultCache::Key> key;
-    if (run_.cache != nullptr && r.origin == Origin::Library) {
-      key = ResultCache::KeyFor(r, {parameter.get(), object.get()},
-                                run_.folded != nullptr ? &run_.folded->digests : nullptr);
-    }
-    ValueRef value;
-    if (!key || !run_.cache->Find(*key, value)) {
-      value = Iterate(r, object, parameter);
-      if (key) run_.cache->Store(*key, value);
-    }
+    ValueRef value = CachedCall(run_, node_, constant, {parameter.get(), object.get()},
+                                [&] { return Iterate(*node_.registration, object, parameter); });
     if (!value) throw MissingValue(node_);
     return value;
   }

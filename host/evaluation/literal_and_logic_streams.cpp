@@ -94,7 +94,7 @@ class LogicStream : public OperandsStream {
         break;
       case NodeKind::Exists:
         try {
-          result = Open(*node_.children[0])->Next() != nullptr;
+          result = Open(*node_.children[0])->NextOrNone() != nullptr;
         } catch (MissingValue const&) {
           result = false;
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <list>
 #include <optional>
@@ -45,6 +46,26 @@ class ResultCache {
                                    std::initializer_list<ValueBox const*> arguments,
                                    KnownDigests const* known = nullptr);
 
+  // What the run has learnt of the calls of one node of the tree.
+  struct Site {
+    std::uint32_t lookups = 0;  // lookups by key, and how many of them found the call
+    std::uint32_t hits = 0;
+    bool known = false;  // the node's one call is the same all run long: `value` is its outcome
+    ValueRef value;
+  };
+  Site& SiteOf(void const* node) { return sites_[node]; }
+  Site const* FindSite(void const* node) const {
+    auto const it = sites_.find(node);
+    return it == sites_.end() ? nullptr : &it->second;
+  }
+
+  // A site whose first calls were all different (each element of a `whose`, say) is
+  // no longer looked up: hashing its operands would cost as much as calling again.
+  static constexpr std::uint32_t kTrialLookups = 64;
+  static bool WorthLookingUp(Site const& site) noexcept {
+    return site.hits != 0 || site.lookups < kTrialLookups;
+  }
+
   // Whether the call is cached; `value` is then its result, null for "no value".
   bool Find(Key const& key, ValueRef& value);
   void Store(Key const& key, ValueRef value);
@@ -64,6 +85,7 @@ class ResultCache {
   std::size_t hits_ = 0;
   Order order_;  // most recently used first
   std::unordered_map<Key, Order::iterator, KeyHash> entries_;
+  std::unordered_map<void const*, Site> sites_;  // one per node that was called
 };
 
 // Appends a value's fingerprint; false when its type cannot be fingerprinted.

@@ -66,6 +66,11 @@ class Stream {
   // value or throws MissingValue.
   virtual ValueRef Next() = 0;
 
+  // Next, with null where a singular node has no value instead of MissingValue, for
+  // `exists`: a stream that knows at once that it has none says so without the cost
+  // of an exception. A MissingValue from deeper down may still be thrown.
+  virtual ValueRef NextOrNone() { return Next(); }
+
   // The bytes of the next value, or null after the last, lent until the next call on
   // the stream or its end: for a consumer that only reads each value, which a stream
   // can then make without a box of its own per value.

@@ -87,6 +87,13 @@ Operands OperandsOf(Node const& node) {
   return out;
 }
 
+bool ConstantOperands(Operands const& operands) noexcept {
+  for (Node const* node : operands.span()) {
+    if (!node->folded || node->plural) return false;
+  }
+  return true;
+}
+
 CrossProduct::CrossProduct(std::span<Node const* const> nodes, Environment environment,
                            RunContext& run)
     : environment_(std::move(environment)), run_(run), slots_(inline_), count_(nodes.size()) {

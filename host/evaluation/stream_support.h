@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/contract/interruption.h"
+#include "host/evaluation/result_cache.h"
 #include "host/evaluation/stream.h"
 
 namespace evaluator {
@@ -110,6 +111,52 @@ Operands ObjectAndParameterOf(Node const& node);
 Operands OperandsOf(Node const& node);
 // The children of a node, any number of them.
 std::vector<Node const*> ChildrenOf(Node const& node);
+
+// Whether every operand was computed while preparing, as one value: the call is then
+// the same for the whole run, for every element of an enclosing `whose` too.
+bool ConstantOperands(Operands const& operands) noexcept;
+
+// The outcome of the library's call at `node` with these arguments (null for no
+// value): looked up in the run's result cache, else made by `make` and stored. The
+// outcome of a call of constant operands is also kept by its node (KnownOutcome).
+template <class Make>
+ValueRef CachedCall(RunContext& run, Node const& node, bool constantOperands,
+                    std::initializer_list<ValueBox const*> arguments, Make&& make) {
+  Registration const& r = *node.registration;
+  if (run.cache == nullptr || r.origin != Origin::Library || r.fingerprint == nullptr) {
+    return make();
+  }
+  ResultCache::Site& site = run.cache->SiteOf(&node);  // stays put while others are added
+  if (site.known) return site.value;
+  if (!ResultCache::WorthLookingUp(site)) return make();
+  auto const key =
+      ResultCache::KeyFor(r, arguments, run.folded != nullptr ? &run.folded->digests : nullptr);
+  ValueRef value;
+  if (key) {
+    ++site.lookups;
+    if (run.cache->Find(*key, value)) {
+      ++site.hits;
+      return value;
+    }
+  }
+  value = make();
+  if (key) {
+    run.cache->Store(*key, value);
+    if (constantOperands) {
+      site.known = true;
+      site.value = value;
+    }
+  }
+  return value;
+}
+
+// The outcome that CachedCall kept for the call of constant operands at `node`, if
+// this run has made it: the operands need not be evaluated again.
+inline ValueRef const* KnownOutcome(RunContext const& run, Node const& node) {
+  if (run.cache == nullptr) return nullptr;
+  ResultCache::Site const* site = run.cache->FindSite(&node);
+  return site != nullptr && site->known ? &site->value : nullptr;
+}
 
 // The cross product of the values of several nodes, the first node outermost. An
 // inner node is opened again for every combination of the outer ones. Up to two

@@ -38,6 +38,16 @@ bool Counted(void* result, void const*, void const*, void*, void const*) {
   return true;
 }
 void NothingToAppend(Fingerprinter&) {}
+// A library iteration of one value, none for an empty string, counting its starts.
+bool CountedFirst(void* result, void const* parameter, void const*, void*, void const*) {
+  ++countedCalls;
+  if (static_cast<inspector_string const*>(parameter)->length == 0) return false;
+  new (result) integer(7);
+  return true;
+}
+bool NoMore(void*, void const*, void const*, void*, void const*) {
+  return false;
+}
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -52,6 +62,9 @@ class SessionTest : public ::testing::Test {
                       counted_, NothingToAppend);
     Register_Property(countedText_, sizeof(countedText_), "counted text", "", "string", "",
                       "integer", Counted, countedText_, NothingToAppend);
+    Register_Iterated_Property(countedFirst_, sizeof(countedFirst_), "counted first", "", "string",
+                               "", "integer", sizeof(int), nullptr, nullptr, CountedFirst, NoMore,
+                               countedFirst_, NothingToAppend);
   }
   void TearDown() override {
     Unregister_Property(endless_);
@@ -59,6 +72,7 @@ class SessionTest : public ::testing::Test {
     Unregister_Property(exhaust_);
     Unregister_Property(counted_);
     Unregister_Property(countedText_);
+    Unregister_Property(countedFirst_);
   }
 
   alignas(16) unsigned char endless_[kPropertyBlockSize] = {};
@@ -66,6 +80,7 @@ class SessionTest : public ::testing::Test {
   alignas(16) unsigned char exhaust_[kPropertyBlockSize] = {};
   alignas(16) unsigned char counted_[kPropertyBlockSize] = {};
   alignas(16) unsigned char countedText_[kPropertyBlockSize] = {};
+  alignas(16) unsigned char countedFirst_[kPropertyBlockSize] = {};
 };
 
 TEST_F(SessionTest, PreparedQueriesRunAgain) {
@@ -92,6 +107,11 @@ TEST_F(SessionTest, PreparedLiteralsServeEveryRunAndFailuresStayFailures) {
       {"(\"a\" & \"b\"; 3 as string & \"c\"; \"d\")", {"ab", "3c", "d"}, 0},
       {"(1 + 2; counted + 1; counted)", {"3", "8", "7"}, 1},  // the second from the cache
       {"maximum of (4; counted; -1)", {"7"}, 1},
+      // A phrase of literals in a condition is called once per run, not per element,
+      // and so is one without a value.
+      {"number of ((1; 2; 3; 4; 5) whose (counted first \"x\" = it + 6))", {"1"}, 1},
+      {"number of ((1; 2; 3) whose (exists counted first \"\"))", {"0"}, 1},
+      {"number of ((1; 2; 3) whose (counted text (it as string) = 7))", {"3"}, 3},
   };
   // Long strings are cached by a digest of their bytes, which a literal's has computed
   // once: the same text, prepared or made by a run, is one call; another text another.
@@ -112,6 +132,7 @@ TEST_F(SessionTest, PreparedLiteralsServeEveryRunAndFailuresStayFailures) {
       int const before = countedCalls;
       Result const r = session.Run(q);
       ASSERT_FALSE(r.error) << r.error->message;
+      EXPECT_EQ(r.query, c.query);  // each run's result names the query it ran
       std::vector<std::string> texts;
       for (Value const& v : r.values) texts.push_back(v.text);
       EXPECT_EQ(texts, c.texts);
