@@ -65,6 +65,12 @@ void moments<Spread>::AggregateFloat(Of, floating_point const& x) {
 
 template <bool Spread>
 void moments<Spread>::AggregateInteger(Of, integer const& i) {
+  if constexpr (!Spread) {
+    integerSum_ += i.get();
+    ++count_;
+    ++integers_;
+    return;
+  }
   FlagWindow const window(sum_.flags);
   long double const x = static_cast<long double>(i.get());  // exact
   long double sum = sum_.value;
@@ -87,6 +93,13 @@ void moments<Spread>::AggregateInteger(Of, integer const& i) {
 template <bool Spread>
 floating_point moments<Spread>::Sum() const {
   floating_point sum = sum_;
+  if (!Spread && integers_ > 0) {
+    auto const rounded = static_cast<long double>(integerSum_);
+    // |sum| < 2^127, so the rounded sum converts back without overflow.
+    bool const exact = static_cast<exact_sum>(rounded) == integerSum_;
+    return floating_point{rounded, std::sqrt(static_cast<long double>(integers_)),
+                          exact ? 0u : static_cast<std::uint32_t>(FE_INEXACT)};
+  }
   if (integers_ > 0) {
     sum.threshold = std::hypot(sum.threshold, std::sqrt(static_cast<long double>(integers_)));
   }

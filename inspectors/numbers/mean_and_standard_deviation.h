@@ -25,7 +25,11 @@ namespace inspectors {
 // those raised by the spread's own arithmetic. The deviation of nothing is NaN,
 // flagged invalid.
 //
-// An integer element takes the same steps as a floating-point one of threshold 1,
+// The mean of integers sums them exactly, in 128 bits, and rounds the sum once: it
+// is inexact only when that sum has more digits than a floating-point value holds.
+//
+// For the standard deviation, an integer element takes the same steps as a
+// floating-point one of threshold 1,
 // without thresholds of its own: the sum's threshold is then the square root of the
 // number of integers, taken once at the end, and the flags of all of an element's
 // steps are read once for the element.
@@ -45,6 +49,8 @@ class moments {
   floating_point sum_;
   std::int64_t count_ = 0;
   std::int64_t integers_ = 0;  // of the count, the integers, which sum_.threshold leaves out
+  __extension__ using exact_sum = __int128;  // 2^63 integers of 64 bits cannot overflow it
+  exact_sum integerSum_ = 0;                 // the mean's integers
   long double runningMean_ = 0.0L;
   long double squaredDeviations_ = 0.0L;  // the sum of squared differences from the mean
   std::uint32_t flags_ = 0;               // raised while accumulating the spread
