@@ -1,5 +1,6 @@
 #include "inspectors/numbers/mean_and_standard_deviation.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -64,46 +65,103 @@ void moments<Spread>::AggregateFloat(Of, floating_point const& x) {
 }
 
 template <bool Spread>
+bool moments<Spread>::AddExactly(std::int64_t x) noexcept {
+  if (count_ == 0) origin_ = x;
+  exact_sum const d = exact_sum{x} - origin_;
+  if (d != static_cast<std::int64_t>(d)) return false;
+  exact_sum const square = d * d;  // below 2^126
+  exact_sum squares = 0;
+  if (__builtin_add_overflow(squares_, square, &squares)) return false;
+  squares_ = squares;
+  differences_ += d;  // |d| < 2^64: 2^63 of them fit
+  return true;
+}
+
+template <bool Spread>
+void moments<Spread>::Round() noexcept {
+  rounded_ = true;
+  if (count_ == 0) return;
+  FlagWindow const window(flags_);
+  auto const n = static_cast<long double>(count_);
+  long double const shift = static_cast<long double>(differences_) / n;
+  runningMean_ = static_cast<long double>(origin_) + shift;
+  long double deviations =
+      static_cast<long double>(squares_) - static_cast<long double>(differences_) * shift;
+  flags_ |= FlagWindow::Raised(deviations);
+  squaredDeviations_ = std::max(deviations, 0.0L);
+}
+
+template <bool Spread>
 void moments<Spread>::AggregateInteger(Of, integer const& i) {
-  if constexpr (!Spread) {
-    integerSum_ += i.get();
-    ++count_;
-    ++integers_;
-    return;
-  }
-  FlagWindow const window(sum_.flags);
-  long double const x = static_cast<long double>(i.get());  // exact
-  long double sum = sum_.value;
-  __asm__ __volatile__("" : "+m"(sum) : : "memory");
-  sum += x;
-  ++count_;
+  std::int64_t const x = i.get();
+  integerSum_ += x;
   ++integers_;
   if constexpr (Spread) {
-    long double const delta = x - runningMean_;
+    if (!rounded_) {
+      if (AddExactly(x)) {
+        ++count_;
+        return;
+      }
+      Round();
+    }
+    ++count_;
+    FlagWindow const window(flags_);
+    auto const v = static_cast<long double>(x);  // exact
+    long double const delta = v - runningMean_;
     runningMean_ += delta / static_cast<long double>(count_);
-    squaredDeviations_ += delta * (x - runningMean_);
-    __asm__ __volatile__("" : "+m"(squaredDeviations_), "+m"(runningMean_) : : "memory");
+    long double deviations = squaredDeviations_ + delta * (v - runningMean_);
+    __asm__ __volatile__("" : "+m"(runningMean_) : : "memory");
+    flags_ |= FlagWindow::Raised(deviations);
+    squaredDeviations_ = deviations;
+  } else {
+    ++count_;
   }
-  // For the standard deviation the flags of the spread's steps join those of the
-  // sum; the result joins both anyway.
-  sum_.flags |= FlagWindow::Raised(sum);
-  sum_.value = sum;
+}
+
+namespace {
+
+__extension__ using exact_integer = __int128;
+
+// A 128-bit integer rounded to long double, raising inexact when it did not fit.
+long double Rounded(exact_integer v, std::uint32_t& flags) noexcept {
+  auto const rounded = static_cast<long double>(v);
+  // |v| < 2^127, so the rounded value converts back without overflow.
+  if (static_cast<exact_integer>(rounded) != v) flags |= FE_INEXACT;
+  return rounded;
+}
+
+}  // namespace
+
+template <bool Spread>
+long double moments<Spread>::ExactVariance(std::uint32_t& flags) const noexcept {
+  auto const n = static_cast<long double>(count_);
+  exact_sum scaled = 0;
+  exact_sum squaredSum = 0;
+  exact_sum numerator = 0;
+  if (!__builtin_mul_overflow(exact_sum{count_}, squares_, &scaled) &&
+      !__builtin_mul_overflow(differences_, differences_, &squaredSum) &&
+      !__builtin_sub_overflow(scaled, squaredSum, &numerator)) {
+    long double const divisor = Step(FlaggedProduct(n, n), flags);
+    return Step(FlaggedQuotient(Rounded(numerator, flags), divisor), flags);
+  }
+  // Too many digits for the exact numerator: the squares less the sum times the mean
+  // difference, rounded.
+  long double const differences = Rounded(differences_, flags);
+  long double const shift = Step(FlaggedQuotient(differences, n), flags);
+  long double const deviations = Step(
+      FlaggedDifference(Rounded(squares_, flags), Step(FlaggedProduct(differences, shift), flags)),
+      flags);
+  return Step(FlaggedQuotient(std::max(deviations, 0.0L), n), flags);
 }
 
 template <bool Spread>
 floating_point moments<Spread>::Sum() const {
-  floating_point sum = sum_;
-  if (!Spread && integers_ > 0) {
-    auto const rounded = static_cast<long double>(integerSum_);
-    // |sum| < 2^127, so the rounded sum converts back without overflow.
-    bool const exact = static_cast<exact_sum>(rounded) == integerSum_;
-    return floating_point{rounded, std::sqrt(static_cast<long double>(integers_)),
-                          exact ? 0u : static_cast<std::uint32_t>(FE_INEXACT)};
-  }
   if (integers_ > 0) {
-    sum.threshold = std::hypot(sum.threshold, std::sqrt(static_cast<long double>(integers_)));
+    std::uint32_t flags = 0;
+    long double const sum = Rounded(integerSum_, flags);
+    return floating_point{sum, std::sqrt(static_cast<long double>(integers_)), flags};
   }
-  return sum;
+  return sum_;
 }
 
 template <bool Spread>
@@ -114,7 +172,9 @@ floating_point moments<Spread>::FirstFinal() {
   } else {
     std::uint32_t flags = m.flags | flags_;
     long double const variance =
-        Step(FlaggedQuotient(squaredDeviations_, static_cast<long double>(count_)), flags);
+        integers_ > 0 && !rounded_
+            ? ExactVariance(flags)
+            : Step(FlaggedQuotient(squaredDeviations_, static_cast<long double>(count_)), flags);
     long double const deviation = Step(FlaggedSquareRoot(variance), flags);
     return floating_point{deviation, m.threshold, flags};
   }

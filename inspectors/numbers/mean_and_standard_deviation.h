@@ -25,14 +25,15 @@ namespace inspectors {
 // those raised by the spread's own arithmetic. The deviation of nothing is NaN,
 // flagged invalid.
 //
-// The mean of integers sums them exactly, in 128 bits, and rounds the sum once: it
-// is inexact only when that sum has more digits than a floating-point value holds.
-//
-// For the standard deviation, an integer element takes the same steps as a
-// floating-point one of threshold 1,
-// without thresholds of its own: the sum's threshold is then the square root of the
-// number of integers, taken once at the end, and the flags of all of an element's
-// steps are read once for the element.
+// Integers are summed exactly, in 128 bits, and the sum is rounded once: the mean is
+// inexact only when that sum has more digits than a floating-point value holds, and
+// integers count as exact to their units (the sum's threshold is the square root of
+// their number). The spread of integers is exact too: the differences from the first
+// one, and the sum of their squares, are kept in 128 bits, and the variance
+// (n * sum of squares - sum^2) / n^2 is rounded at the end. Once a square or the sum
+// of squares would not fit, the spread is rounded into the running mean and squared
+// deviations and goes on as for floating-point values, reading the flags of each
+// element's steps.
 template <bool Spread>
 class moments {
  public:
@@ -45,12 +46,23 @@ class moments {
  private:
   // The sum, its threshold completed by that of the integers added.
   floating_point Sum() const;
+  // Adds x to the exact spread of integers; false, changing nothing, when it no longer
+  // fits.
+  bool AddExactly(std::int64_t x) noexcept;
+  // Moves the exact spread into the running mean and squared deviations.
+  void Round() noexcept;
+  // The variance of the integers from the exact spread, raising its flags in `flags`.
+  long double ExactVariance(std::uint32_t& flags) const noexcept;
 
   floating_point sum_;
   std::int64_t count_ = 0;
   std::int64_t integers_ = 0;  // of the count, the integers, which sum_.threshold leaves out
   __extension__ using exact_sum = __int128;  // 2^63 integers of 64 bits cannot overflow it
-  exact_sum integerSum_ = 0;                 // the mean's integers
+  exact_sum integerSum_ = 0;
+  std::int64_t origin_ = 0;    // the first integer; the spread is of differences from it
+  exact_sum differences_ = 0;  // their sum
+  exact_sum squares_ = 0;      // the sum of their squares
+  bool rounded_ = false;       // the spread went on in runningMean_ and squaredDeviations_
   long double runningMean_ = 0.0L;
   long double squaredDeviations_ = 0.0L;  // the sum of squared differences from the mean
   std::uint32_t flags_ = 0;               // raised while accumulating the spread

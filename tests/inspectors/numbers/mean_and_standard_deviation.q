@@ -49,6 +49,16 @@
 = true
 > standard deviation of (1000000000000000001; 1000000000000000003; 1000000000000000005) < floating point "1.6330"
 = true
+# Differences too large for an exact sum of squares go on rounded, from the first
+# element on or from the element where the squares stop fitting.
+> standard deviation of (-9223372036854775807; 9223372036854775807) > floating point "9.2233720368547e18"
+= true
+> standard deviation of (-9223372036854775807; 9223372036854775807) < floating point "9.2233720368548e18"
+= true
+> standard deviation of (4611686018427387904; -4611686018427387904; 4611686018427387904; -4611686018427387904; 4611686018427387904; -4611686018427387904) > floating point "4.6116860184273e18"
+= true
+> standard deviation of (4611686018427387904; -4611686018427387904; 4611686018427387904; -4611686018427387904; 4611686018427387904; -4611686018427387904) < floating point "4.6116860184274e18"
+= true
 > standard deviation of (floating point "0.1"; floating point "0.1"; floating point "0.1") = 0
 = true
 > standard deviation of (floating point "0.3"; floating point "0.3"; floating point "0.3"; floating point "0.3") = 0
