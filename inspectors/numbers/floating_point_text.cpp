@@ -30,10 +30,29 @@ long double const* PowersOfTen() {
   return powers.data();
 }
 
+// Whether p is a whole place of the table of powers, and which. A whole p in the
+// table's range converts to double exactly, and the double to int by an SSE
+// instruction; truncating the long double itself (std::trunc, a cast to int) switches
+// the x87 control word twice, which made these tests the slowest steps of reading a
+// number.
+bool TablePlace(long double p, int& place) noexcept {
+  if (!(p >= kLeastPower && p <= kGreatestPower)) return false;
+  int const whole = static_cast<int>(static_cast<double>(p));
+  if (static_cast<long double>(whole) != p) return false;
+  place = whole;
+  return true;
+}
+
+// A whole number of at most a few thousand, as an int, converted the same way.
+int WholeInt(long double p) noexcept {
+  return static_cast<int>(static_cast<double>(p));
+}
+bool IsSmallWhole(long double p) noexcept {
+  return p >= -65536 && p <= 65536 && static_cast<long double>(WholeInt(p)) == p;
+}
+
 long double PowerOfTen(long double p) {
-  if (p >= kLeastPower && p <= kGreatestPower && p == std::trunc(p)) {
-    return PowersOfTen()[static_cast<int>(p) - kLeastPower];
-  }
+  if (int place = 0; TablePlace(p, place)) return PowersOfTen()[place - kLeastPower];
   return std::pow(10.0L, p);
 }
 
@@ -194,7 +213,7 @@ FloatingPointText StandardNotationAtPlace(long double x, int last) {
   }
   long double const leadingPlace = LeadingPlace(a);
   if (!(leadingPlace <= kGreatestPower)) return StandardNotationAtOddPlace(x, last);
-  int leading = static_cast<int>(leadingPlace);
+  int leading = WholeInt(leadingPlace);
   int const room = static_cast<int>(out.Length());
   if (leading - (room - 2) > 0) throw TooLargeForStandardNotation();
   int const written = std::max(last, leading - (room - 2));
@@ -282,7 +301,7 @@ FloatingPointText StandardNotationAtOddPlace(long double x, long double last) {
 
 FloatingPointText StandardNotationAt(long double x, long double last) {
   if (last >= kLeastPower && last <= kGreatestPower) {
-    return StandardNotationAtPlace(x, static_cast<int>(last));
+    return StandardNotationAtPlace(x, WholeInt(last));
   }
   return StandardNotationAtOddPlace(x, last);
 }
@@ -301,13 +320,13 @@ long double LastSignificantDigit(long double x, long double t) {
 long double PutDigits(Buffer& out, long double x, long double hi, long double lo) {
   if (hi >= lo && hi - lo >= static_cast<long double>(out.Length())) throw DataOverflow();
   if (hi < lo) return x;
-  if (x >= 0 && x < kExactDigitsLimit && x == std::trunc(x) && lo >= 0 && lo <= kExactDigits &&
-      lo == std::trunc(lo) && hi <= 4096 && hi == std::trunc(hi) &&
+  if (x >= 0 && x < kExactDigitsLimit && lo >= 0 && lo <= kExactDigits && IsSmallWhole(lo) &&
+      hi <= 4096 && IsSmallWhole(hi) && x == std::trunc(x) &&
       (hi >= kExactDigits - 1 || x < PowerOfTen(hi + 1))) {
     // Every digit is below 10 and every power of ten involved is exact, so the digits
     // are those of the integer; the places above 10^26 are zeros.
-    int const top = static_cast<int>(hi);
-    int const bottom = static_cast<int>(lo);
+    int const top = WholeInt(hi);
+    int const bottom = WholeInt(lo);
     for (int p = top; p >= std::max(kExactDigits, bottom); --p) out.Put('0');
     int const first = std::min(top, kExactDigits - 1);
     byte digits[kExactDigits];
@@ -393,11 +412,11 @@ ConstData WithoutSpaces(ConstData text) {
 }
 
 long double ReadDigits(ConstData text, long double p, long double acc) {
-  if (p >= kLeastPower && p == std::trunc(p) &&
-      p + static_cast<long double>(text.Length()) <= kGreatestPower) {
+  if (int place = 0; TablePlace(p, place) &&
+                     place + static_cast<long double>(text.Length()) <= kGreatestPower) {
     // Every place is in the table: the same powers, added in the same order, stepped
     // through as a pointer.
-    long double const* power = PowersOfTen() + (static_cast<int>(p) - kLeastPower);
+    long double const* power = PowersOfTen() + (place - kLeastPower);
     for (byte const* b = text.end(); b != text.begin();) {
       byte const c = *--b;
       if (c == ' ') continue;
