@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -59,12 +60,6 @@ long double PowerOfTen(long double p) {
 long double PowerOfTen(int p) {
   if (p >= kLeastPower && p <= kGreatestPower) return PowersOfTen()[p - kLeastPower];
   return std::pow(10.0L, static_cast<long double>(p));
-}
-
-// The spacing of long doubles just below |x|; the smallest subnormal for 0.
-long double Resolution(long double x) noexcept {
-  long double const a = std::fabs(x);
-  return a - std::nextafter(a, -1.0L);
 }
 
 // The threshold, but never finer than the resolution of x; a NaN threshold (even a
@@ -308,6 +303,30 @@ FloatingPointText StandardNotationAt(long double x, long double last) {
 
 }  // namespace
 
+// For a normal x it is a power of two read off the exponent: a unit in the last place
+// of the 64-bit significand, half of one when x is itself a power of two (the next
+// long double below it has the smaller exponent). Other values ask nextafter, which is
+// a call into the C library.
+long double Resolution(long double x) noexcept {
+  static_assert(std::numeric_limits<long double>::digits == 64, "the x87 extended format");
+  long double const a = std::fabs(x);
+  constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
+  std::uint64_t significand = 0;
+  std::uint16_t exponent = 0;  // biased; the sign bit of |x| is clear
+  std::memcpy(&significand, &a, sizeof significand);
+  std::memcpy(&exponent, reinterpret_cast<unsigned char const*>(&a) + 8, sizeof exponent);
+  if (exponent > 64 && exponent < 0x7FFF && (significand & kIntegerBit) != 0) {
+    int const place = significand == kIntegerBit ? 64 : 63;
+    long double spacing = 0.0L;
+    auto const spacingExponent = static_cast<std::uint16_t>(exponent - place);
+    std::memcpy(&spacing, &kIntegerBit, sizeof kIntegerBit);
+    std::memcpy(reinterpret_cast<unsigned char*>(&spacing) + 8, &spacingExponent,
+                sizeof spacingExponent);
+    return spacing;
+  }
+  return a - std::nextafter(a, -1.0L);
+}
+
 long double LastSignificantDigit(long double x, long double t) {
   long double const m = EffectiveThreshold(x, t);
   long double const widened = m / 0.95L;
@@ -412,8 +431,8 @@ ConstData WithoutSpaces(ConstData text) {
 }
 
 long double ReadDigits(ConstData text, long double p, long double acc) {
-  if (int place = 0; TablePlace(p, place) &&
-                     place + static_cast<long double>(text.Length()) <= kGreatestPower) {
+  if (int place = 0;
+      TablePlace(p, place) && place + static_cast<long double>(text.Length()) <= kGreatestPower) {
     // Every place is in the table: the same powers, added in the same order, stepped
     // through as a pointer.
     long double const* power = PowersOfTen() + (place - kLeastPower);
@@ -481,7 +500,8 @@ floating_point ReadAsciiFloatingPoint(ConstData text) {
       !hasPoint && !hasExponent
           ? static_cast<long double>(std::min(TrailingZeros(mantissa), integerDigits - 1))
           : lastPlace;
-  long double const threshold = std::fmax(Resolution(value), PowerOfTen(place));
+  // Neither is a NaN: the value is finite or infinite, the power positive.
+  long double const threshold = std::max(Resolution(value), PowerOfTen(place));
 
   std::uint32_t flags = 0;
   if (!std::isfinite(value)) {

@@ -16,6 +16,10 @@ namespace inspectors {
 inline constexpr std::size_t kFloatingPointTextCapacity = 74;
 using FloatingPointText = USAsciiStringOfCapacity<kFloatingPointTextCapacity>;
 
+// The spacing of long doubles just below |x|: a unit in the last place, half of one
+// at a power of two; the smallest subnormal for 0.
+long double Resolution(long double x) noexcept;
+
 // The power of ten of the last significant digit of x with threshold t. The threshold
 // never counts as finer than the spacing of long doubles at x, and one within 5 % below
 // a power of ten counts as that power (0.0096 gives -2). An infinite threshold counts as

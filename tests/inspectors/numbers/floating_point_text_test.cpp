@@ -35,6 +35,37 @@ long double Ten(int p) {
 constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 
+// The spacing read off the exponent is the one nextafter finds: at powers of two, at
+// the edges of the normal range, and for significands of every kind across the range.
+TEST(FloatingPointText, ResolutionIsTheGapToTheNextLongDoubleTowardsZero) {
+  auto gap = [](long double x) { return std::fabs(x) - std::nextafter(std::fabs(x), -1.0L); };
+  long double const edges[] = {0.0L,
+                               1.0L,
+                               2.0L,
+                               3.0L,
+                               -1.5L,
+                               0x1p-16318L,
+                               0x1p-16319L,
+                               0x1.8p-16318L,
+                               0x1p-16380L,
+                               LDBL_MIN,
+                               LDBL_TRUE_MIN,
+                               LDBL_MAX,
+                               std::numeric_limits<long double>::infinity()};
+  for (long double x : edges) EXPECT_EQ(Resolution(x), gap(x)) << static_cast<double>(x);
+  EXPECT_TRUE(std::isnan(Resolution(std::numeric_limits<long double>::quiet_NaN())));
+  std::uint64_t state = 88172645463325252u;  // xorshift: the same values on every run
+  for (int i = 0; i < 20000; ++i) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    int const exponent = static_cast<int>(state % 32700) - 16350;
+    long double const significand = 1.0L + static_cast<long double>(state >> 11) * 0x1p-53L;
+    long double const x = std::ldexp(i % 2 == 0 ? significand : 1.0L, exponent);
+    ASSERT_EQ(Resolution(x), gap(x)) << static_cast<double>(x) << " 2^" << exponent;
+  }
+}
+
 TEST(FloatingPointText, LastSignificantPlaceCountsFivePercentBelowAPowerAsThatPower) {
   EXPECT_EQ(LastSignificantDigit(1.234L, 0.0096L), -2);
   EXPECT_EQ(LastSignificantDigit(1.234L, 0.0094L), -3);
