@@ -115,10 +115,8 @@ bool CrossProduct::Next() {
   started_ = true;
   while (true) {
     Slot& slot = slots_[i];
-    if (!slot.stream) slot.stream = OpenStream(*slot.node, environment_, run_);
-    slot.value = slot.stream->Next();
+    slot.value = NextOf(slot);
     if (!slot.value) {
-      slot.stream.reset();
       if (i == 0) {
         done_ = true;
         return false;
@@ -129,6 +127,36 @@ bool CrossProduct::Next() {
     if (i + 1 == count_) return true;
     ++i;
   }
+}
+
+// `it`, and a call whose outcome the run has kept (KnownOutcome), have their one value
+// at hand: taking it directly spares opening a stream for it, once per element of a
+// `whose` whose condition relates `it` to a phrase of literals.
+ValueRef CrossProduct::NextOf(Slot& slot) {
+  if (!slot.stream) {
+    Node const& node = *slot.node;
+    ValueRef const* direct = nullptr;
+    if (node.kind == NodeKind::It) {
+      direct = &environment_.it;
+    } else if (node.registration != nullptr && !node.folded) {
+      direct = KnownOutcome(run_, node);
+    }
+    if (direct != nullptr) {
+      if (slot.given) {
+        slot.given = false;
+        return nullptr;
+      }
+      // As the streams would: a singular call without a value fails, a plural one
+      // and a missing `it` have no values.
+      if (!*direct && !node.plural && node.kind != NodeKind::It) throw MissingValue(node);
+      slot.given = static_cast<bool>(*direct);
+      return *direct;
+    }
+    slot.stream = OpenStream(node, environment_, run_);
+  }
+  ValueRef value = slot.stream->Next();
+  if (!value) slot.stream.reset();
+  return value;
 }
 
 }  // namespace evaluator

@@ -176,7 +176,10 @@ class CrossProduct {
     Node const* node = nullptr;
     std::unique_ptr<Stream> stream;
     ValueRef value;
+    bool given = false;  // a value taken without a stream: the next one is the end
   };
+  // The slot's next value, or null after its last.
+  ValueRef NextOf(Slot& slot);
   static constexpr std::size_t kInlineSlots = 2;
 
   Environment environment_;

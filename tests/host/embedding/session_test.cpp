@@ -111,6 +111,9 @@ TEST_F(SessionTest, PreparedLiteralsServeEveryRunAndFailuresStayFailures) {
       // and so is one without a value.
       {"number of ((1; 2; 3; 4; 5) whose (counted first \"x\" = it + 6))", {"1"}, 1},
       {"number of ((1; 2; 3) whose (exists counted first \"\"))", {"0"}, 1},
+      // Kept as no value, it is still no value to the phrase around it: the condition
+      // has none, not a false to negate.
+      {"number of ((1; 2; 3) whose (not (counted first \"\" = it)))", {"0"}, 1},
       {"number of ((1; 2; 3) whose (counted text (it as string) = 7))", {"3"}, 3},
   };
   // Long strings are cached by a digest of their bytes, which a literal's has computed
