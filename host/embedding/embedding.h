@@ -86,7 +86,6 @@ class EVALUATOR_EMBEDDING_API QueryText {
 
   std::string const& str() const noexcept;
   operator std::string_view() const noexcept { return str(); }  // NOLINT
-  bool empty() const noexcept { return str().empty(); }
   friend bool operator==(QueryText const& a, std::string_view b) noexcept { return a.str() == b; }
 
  private:

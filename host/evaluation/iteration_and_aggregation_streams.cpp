@@ -263,19 +263,19 @@ class SingularIterationStream : public SingleValueStream {
 
  protected:
   ValueRef Compute() override {
-    Operands const operands = ObjectAndParameterOf(node_);
-    bool const constant = ConstantOperands(operands);
-    if (ValueRef const* known = constant ? KnownOutcome(run_, node_) : nullptr) {
+    if (ValueRef const* known = KnownOutcome(run_, node_)) {
       if (!*known) throw MissingValue(node_);
       return *known;
     }
+    Operands const operands = ObjectAndParameterOf(node_);
     CrossProduct arguments(operands.span(), environment_, run_);
     if (!arguments.Next()) throw MissingValue(node_);
     std::size_t i = 0;
     ValueRef const object = node_.object() ? arguments[i++] : nullptr;
     ValueRef const parameter = node_.parameter() ? arguments[i++] : nullptr;
-    ValueRef value = CachedCall(run_, node_, constant, {parameter.get(), object.get()},
-                                [&] { return Iterate(*node_.registration, object, parameter); });
+    ValueRef value =
+        CachedCall(run_, node_, ConstantOperands(operands), {parameter.get(), object.get()},
+                   [&] { return Iterate(*node_.registration, object, parameter); });
     if (!value) throw MissingValue(node_);
     return value;
   }

@@ -138,7 +138,7 @@ ValueRef CrossProduct::NextOf(Slot& slot) {
     ValueRef const* direct = nullptr;
     if (node.kind == NodeKind::It) {
       direct = &environment_.it;
-    } else if (node.registration != nullptr && !node.folded) {
+    } else if (!node.folded) {
       direct = KnownOutcome(run_, node);
     }
     if (direct != nullptr) {

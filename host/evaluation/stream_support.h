@@ -151,9 +151,12 @@ ValueRef CachedCall(RunContext& run, Node const& node, bool constantOperands,
 }
 
 // The outcome that CachedCall kept for the call of constant operands at `node`, if
-// this run has made it: the operands need not be evaluated again.
+// this run has made it: the operands need not be evaluated again. Other calls are
+// told apart by their operands, without a lookup.
 inline ValueRef const* KnownOutcome(RunContext const& run, Node const& node) {
-  if (run.cache == nullptr) return nullptr;
+  if (run.cache == nullptr || node.registration == nullptr || !ConstantOperands(OperandsOf(node))) {
+    return nullptr;
+  }
   ResultCache::Site const* site = run.cache->FindSite(&node);
   return site != nullptr && site->known ? &site->value : nullptr;
 }

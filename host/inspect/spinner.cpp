@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -77,14 +76,10 @@ void Spinner::Draw(std::chrono::steady_clock::duration elapsed) {
                     static_cast<long long>(tenths / 10), static_cast<long long>(tenths % 10));
   if (width <= 0) return;
   text[0] = '\r';
-  std::string line(text, static_cast<std::size_t>(width) + 1);
-  // A shorter text than the last one (it never is, as the seconds only grow) would
-  // leave characters behind: blank them.
-  if (static_cast<std::size_t>(width) < drawnWidth_) {
-    line.append(drawnWidth_ - static_cast<std::size_t>(width), ' ');
-  }
-  WriteAll(fd_, line);
-  drawnWidth_ = std::max(drawnWidth_, static_cast<std::size_t>(width));
+  // Each text is at least as wide as the one before (the seconds only grow), so it
+  // covers it.
+  WriteAll(fd_, std::string_view(text, static_cast<std::size_t>(width) + 1));
+  drawnWidth_ = static_cast<std::size_t>(width);
   frame_ = (frame_ + 1) % kFrames.size();
 }
 

@@ -3,7 +3,7 @@
 //
 //   Spinner spinner(STDERR_FILENO);
 //   {
-//     Spinner::Shown const shown(spinner);   // nothing is drawn for a quick query
+//     Spinner::Shown const shown(&spinner);  // nothing is drawn for a quick query
 //     Evaluate(...);
 //   }                                        // the line is blank again here
 //   WriteAnswer(...);

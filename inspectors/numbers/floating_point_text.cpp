@@ -31,23 +31,20 @@ long double const* PowersOfTen() {
   return powers.data();
 }
 
-// Whether p is a whole place of the table of powers, and which. A whole p in the
-// table's range converts to double exactly, and the double to int by an SSE
-// instruction; truncating the long double itself (std::trunc, a cast to int) switches
-// the x87 control word twice, which made these tests the slowest steps of reading a
-// number.
-bool TablePlace(long double p, int& place) noexcept {
-  if (!(p >= kLeastPower && p <= kGreatestPower)) return false;
-  int const whole = static_cast<int>(static_cast<double>(p));
-  if (static_cast<long double>(whole) != p) return false;
-  place = whole;
-  return true;
-}
-
-// A whole number of at most a few thousand, as an int, converted the same way.
+// A whole p of int range as an int, and whether p is a whole place of the table of
+// powers, and which. A whole p in range converts to double exactly, and the double to
+// int by an SSE instruction; truncating the long double itself (std::trunc, a cast to
+// int) switches the x87 control word twice, which made these tests the slowest steps
+// of reading a number.
 int WholeInt(long double p) noexcept {
   return static_cast<int>(static_cast<double>(p));
 }
+bool TablePlace(long double p, int& place) noexcept {
+  if (!(p >= kLeastPower && p <= kGreatestPower)) return false;
+  place = WholeInt(p);
+  return static_cast<long double>(place) == p;
+}
+// Whether p is a whole number of at most a few thousand, tested the same way.
 bool IsSmallWhole(long double p) noexcept {
   return p >= -65536 && p <= 65536 && static_cast<long double>(WholeInt(p)) == p;
 }

@@ -92,41 +92,38 @@ void moments<Spread>::Round() noexcept {
 }
 
 template <bool Spread>
+void moments<Spread>::AddRounded(std::int64_t x) noexcept {
+  FlagWindow const window(flags_);
+  auto const v = static_cast<long double>(x);  // exact
+  long double const delta = v - runningMean_;
+  runningMean_ += delta / static_cast<long double>(count_ + 1);
+  long double deviations = squaredDeviations_ + delta * (v - runningMean_);
+  __asm__ __volatile__("" : "+m"(runningMean_) : : "memory");
+  flags_ |= FlagWindow::Raised(deviations);
+  squaredDeviations_ = deviations;
+}
+
+template <bool Spread>
 void moments<Spread>::AggregateInteger(Of, integer const& i) {
   std::int64_t const x = i.get();
   integerSum_ += x;
   ++integers_;
   if constexpr (Spread) {
-    if (!rounded_) {
-      if (AddExactly(x)) {
-        ++count_;
-        return;
-      }
-      Round();
+    if (rounded_ || !AddExactly(x)) {
+      if (!rounded_) Round();
+      AddRounded(x);
     }
-    ++count_;
-    FlagWindow const window(flags_);
-    auto const v = static_cast<long double>(x);  // exact
-    long double const delta = v - runningMean_;
-    runningMean_ += delta / static_cast<long double>(count_);
-    long double deviations = squaredDeviations_ + delta * (v - runningMean_);
-    __asm__ __volatile__("" : "+m"(runningMean_) : : "memory");
-    flags_ |= FlagWindow::Raised(deviations);
-    squaredDeviations_ = deviations;
-  } else {
-    ++count_;
   }
+  ++count_;
 }
 
 namespace {
 
-__extension__ using exact_integer = __int128;
-
 // A 128-bit integer rounded to long double, raising inexact when it did not fit.
-long double Rounded(exact_integer v, std::uint32_t& flags) noexcept {
+long double Rounded(exact_sum v, std::uint32_t& flags) noexcept {
   auto const rounded = static_cast<long double>(v);
   // |v| < 2^127, so the rounded value converts back without overflow.
-  if (static_cast<exact_integer>(rounded) != v) flags |= FE_INEXACT;
+  if (static_cast<exact_sum>(rounded) != v) flags |= FE_INEXACT;
   return rounded;
 }
 

@@ -34,6 +34,9 @@ namespace inspectors {
 // of squares would not fit, the spread is rounded into the running mean and squared
 // deviations and goes on as for floating-point values, reading the flags of each
 // element's steps.
+// 2^63 integers of 64 bits, or their differences, cannot overflow its sums.
+__extension__ using exact_sum = __int128;
+
 template <bool Spread>
 class moments {
  public:
@@ -44,20 +47,22 @@ class moments {
   floating_point NextFinal();
 
  private:
-  // The sum, its threshold completed by that of the integers added.
+  // The sum: of floating-point values as accumulated, of integers the exact sum
+  // rounded, significant to the square root of their number.
   floating_point Sum() const;
   // Adds x to the exact spread of integers; false, changing nothing, when it no longer
   // fits.
   bool AddExactly(std::int64_t x) noexcept;
   // Moves the exact spread into the running mean and squared deviations.
   void Round() noexcept;
+  // Adds x to the running mean and squared deviations, reading the flags it raises.
+  void AddRounded(std::int64_t x) noexcept;
   // The variance of the integers from the exact spread, raising its flags in `flags`.
   long double ExactVariance(std::uint32_t& flags) const noexcept;
 
   floating_point sum_;
   std::int64_t count_ = 0;
-  std::int64_t integers_ = 0;  // of the count, the integers, which sum_.threshold leaves out
-  __extension__ using exact_sum = __int128;  // 2^63 integers of 64 bits cannot overflow it
+  std::int64_t integers_ = 0;  // of the count, the integers: all of it or none
   exact_sum integerSum_ = 0;
   std::int64_t origin_ = 0;    // the first integer; the spread is of differences from it
   exact_sum differences_ = 0;  // their sum
