@@ -15,6 +15,9 @@
 #include "inspectors/numbers/statistical_moments.h"
 #include "inspectors/numbers/statistical_sample.h"
 
+// Exported for callers outside the library; the rest of the library is hidden.
+#pragma GCC visibility push(default)
+
 namespace inspectors {
 
 struct StatisticalBin {
@@ -119,3 +122,5 @@ LinearRegression Regression_X(StatisticalBin const& b) noexcept;
 LinearRegression Regression_LnAbsX(StatisticalBin const& b) noexcept;
 
 }  // namespace inspectors
+
+#pragma GCC visibility pop

@@ -13,6 +13,9 @@
 
 #include <array>
 
+// Exported for callers outside the library; the rest of the library is hidden.
+#pragma GCC visibility push(default)
+
 namespace inspectors {
 
 // Values with weights: the total weight, the weighted mean and the weighted central
@@ -79,3 +82,5 @@ struct LinearRegression {
 LinearRegression RegressionOverTime(MomentsOverTime const& m) noexcept;
 
 }  // namespace inspectors
+
+#pragma GCC visibility pop

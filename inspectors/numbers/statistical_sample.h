@@ -7,6 +7,9 @@
 
 #include "inspectors/numbers/statistical_moments.h"
 
+// Exported for callers outside the library; the rest of the library is hidden.
+#pragma GCC visibility push(default)
+
 namespace inspectors {
 
 struct StatisticalSample {
@@ -43,3 +46,5 @@ struct TimedStatisticalSample {
 };
 
 }  // namespace inspectors
+
+#pragma GCC visibility pop
