@@ -1,9 +1,8 @@
 // Floating-point text: writing to the last significant digit and reading back with the
 // threshold the digits declare, against snprintf("%.*Lg") and strtold on the same values
-// and texts in the same run. The library's functions are looked up in the loaded
-// libinspectors.so, loaded by each benchmark for itself as the other benchmarks do.
+// and texts in the same run. The library's functions are linked from its own objects
+// and called through pointers, as the evaluator calls into the library.
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 
 #include <cmath>
 #include <cstddef>
@@ -12,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding/embedding.h"
 #include "inspectors/numbers/floating_point_text.h"
 
 namespace {
@@ -21,21 +19,9 @@ using Writer = inspectors::FloatingPointText (*)(long double, long double);
 using Reader = inspectors::floating_point (*)(inspectors::ConstData);
 
 struct Functions {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  Writer general = nullptr;
-  Writer standard = nullptr;
-  Reader read = nullptr;
-
-  Functions() {
-    void* handle = dlopen(INSPECTORS_LIBRARY_FILE, RTLD_NOW | RTLD_NOLOAD);
-    if (handle == nullptr) return;
-    general = reinterpret_cast<Writer>(dlsym(handle, "_ZN10inspectors22MakeAsciiFloatingPointEee"));
-    standard = reinterpret_cast<Writer>(dlsym(handle, "_ZN10inspectors16StandardNotationEee"));
-    read = reinterpret_cast<Reader>(
-        dlsym(handle, "_ZN10inspectors22ReadAsciiFloatingPointENS_9ConstDataE"));
-    dlclose(handle);
-  }
-  bool Ready() const { return general != nullptr && standard != nullptr && read != nullptr; }
+  Writer general = &inspectors::MakeAsciiFloatingPoint;
+  Writer standard = &inspectors::StandardNotation;
+  Reader read = &inspectors::ReadAsciiFloatingPoint;
 };
 
 // Values from 10^-30 to 10^30 with every kind of digit string.
@@ -61,7 +47,6 @@ long double ThresholdFor(long double x, int digits) {
 
 void WriteGeneral(benchmark::State& state) {
   Functions f;
-  if (!f.Ready()) return state.SkipWithError("floating-point functions not found");
   int const digits = static_cast<int>(state.range(0));
   auto const& values = Values();
   std::vector<long double> thresholds;
@@ -101,7 +86,6 @@ std::vector<std::string> Texts(Functions const& f, int digits) {
 
 void ReadText(benchmark::State& state) {
   Functions f;
-  if (!f.Ready()) return state.SkipWithError("floating-point functions not found");
   auto const texts = Texts(f, static_cast<int>(state.range(0)));
   std::size_t i = 0;
   for (auto _ : state) {
@@ -114,7 +98,6 @@ void ReadText(benchmark::State& state) {
 
 void ReadStrtold(benchmark::State& state) {
   Functions f;
-  if (!f.Ready()) return state.SkipWithError("floating-point functions not found");
   auto const texts = Texts(f, static_cast<int>(state.range(0)));
   std::size_t i = 0;
   for (auto _ : state) {

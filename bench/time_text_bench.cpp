@@ -1,9 +1,8 @@
 // Date and time text: reading "Sun, 06 Nov 1994 08:49:37 +0100" into seconds since
 // 1970 against strptime + timegm, and writing it from the broken-down fields against
 // strftime, over the same texts and fields in the same run. The library's functions
-// are looked up in the loaded libinspectors.so, as the other benchmarks do.
+// are linked from its own objects and called through pointers.
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 #include <time.h>
 
 #include <cstddef>
@@ -12,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding/embedding.h"
 #include "inspectors/time/time_text.h"
 #include "inspectors/time/wall_clock.h"
+#include "inspectors/time/time_text_reading.h"
 
 namespace {
 
@@ -28,20 +27,9 @@ using Writer = inspectors::USAsciiStringOfCapacity<41> (*)(TimeObject const&);
 char const kFormat[] = "%a, %d %b %Y %H:%M:%S %z";
 
 struct Functions {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  Reader read = nullptr;
-  Converter instant = nullptr;
-  Writer write = nullptr;
-
-  Functions() {
-    void* handle = dlopen(INSPECTORS_LIBRARY_FILE, RTLD_NOW | RTLD_NOLOAD);
-    if (handle == nullptr) return;
-    read = reinterpret_cast<Reader>(dlsym(handle, "_ZN10inspectors10TextToTimeENS_9ConstDataE"));
-    instant = reinterpret_cast<Converter>(dlsym(handle, "_ZN10inspectors9InstantOfERKNS_10TimeObjectE"));
-    write = reinterpret_cast<Writer>(dlsym(handle, "_ZN10inspectors10TimeToTextERKNS_10TimeObjectE"));
-    dlclose(handle);
-  }
-  bool Ready() const { return read != nullptr && instant != nullptr && write != nullptr; }
+  Reader read = &inspectors::TextToTime;
+  Converter instant = &inspectors::InstantOf;
+  Writer write = &inspectors::TimeToText;
 };
 
 // Instants from 1970 to 2100 read in zones of whole quarter hours from -12 to +14
@@ -92,7 +80,6 @@ std::int64_t ReadWithStrptime(std::string const& text) {
 
 void BM_ReadTimeText(benchmark::State& state) {
   Functions f;
-  if (!f.Ready()) return state.SkipWithError("time text functions not found");
   auto const texts = Texts();
   for (std::string const& text : texts) {
     if (f.instant(f.read(ConstData(text))).microseconds != ReadWithStrptime(text) * 1000000) {
@@ -121,7 +108,6 @@ void BM_ReadStrptimeTimegm(benchmark::State& state) {
 
 void BM_WriteTimeText(benchmark::State& state) {
   Functions f;
-  if (!f.Ready()) return state.SkipWithError("time text functions not found");
   auto const& samples = Samples();
   auto const texts = Texts();
   for (std::size_t k = 0; k < samples.size(); ++k) {

@@ -1,10 +1,9 @@
 // Versions: comparing 1,024 pairs of numeric versions already read, against a plain
 // loop over the same split numbers with the same release-stage rule; and reading and
 // comparing the texts, against strverscmp on the same texts. The library's functions
-// are looked up in the loaded libinspectors.so, as the other benchmarks do; the
-// benchmark first checks that the orders agree on every pair.
+// are linked from its own objects and called through pointers; the benchmark first
+// checks that the orders agree on every pair.
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 
 #include <array>
 #include <cstddef>
@@ -13,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "host/embedding/embedding.h"
 #include "inspectors/system/version.h"
 
 namespace {
@@ -25,19 +23,8 @@ using Reader = inspector_version (*)(ConstData);
 using Comparer = std::int16_t (*)(inspector_version const&, inspector_version const&);
 
 struct Functions {
-  evaluator::Library library{INSPECTORS_LIBRARY_FILE};
-  Reader read = nullptr;
-  Comparer compare = nullptr;
-
-  Functions() {
-    void* handle = dlopen(INSPECTORS_LIBRARY_FILE, RTLD_NOW | RTLD_NOLOAD);
-    if (handle == nullptr) return;
-    read = reinterpret_cast<Reader>(dlsym(handle, "_ZN10inspectors13TextToVersionENS_9ConstDataE"));
-    compare = reinterpret_cast<Comparer>(
-        dlsym(handle, "_ZN10inspectors15CompareVersionsERKNS_17inspector_versionES2_"));
-    dlclose(handle);
-  }
-  bool Ready() const { return read != nullptr && compare != nullptr; }
+  Reader read = &inspectors::TextToVersion;
+  Comparer compare = &inspectors::CompareVersions;
 };
 
 // Three dotted numbers, most pairs equal in their first fields as real versions are.
@@ -96,7 +83,6 @@ struct Data {
 
 void BM_CompareVersions(benchmark::State& state) {
   Functions const f;
-  if (!f.Ready()) return state.SkipWithError("the library's version functions were not found");
   Data const d(f);
   if (!d.agree) return state.SkipWithError("the comparisons disagree");
   std::size_t i = 0;
@@ -109,7 +95,6 @@ BENCHMARK(BM_CompareVersions);
 
 void BM_PlainLoopCompareVersions(benchmark::State& state) {
   Functions const f;
-  if (!f.Ready()) return state.SkipWithError("the library's version functions were not found");
   Data const d(f);
   std::size_t i = 0;
   for (auto _ : state) {
@@ -121,7 +106,6 @@ BENCHMARK(BM_PlainLoopCompareVersions);
 
 void BM_ReadAndCompareVersionTexts(benchmark::State& state) {
   Functions const f;
-  if (!f.Ready()) return state.SkipWithError("the library's version functions were not found");
   Data const d(f);
   if (!d.agree) return state.SkipWithError("the comparisons disagree");
   std::size_t i = 0;
