@@ -40,6 +40,30 @@ class FlagWindow {
   }
 };
 
+// A 128-bit integer rounded to long double, raising inexact when it did not fit.
+long double Rounded(exact_sum v, std::uint32_t& flags) noexcept {
+  auto const rounded = static_cast<long double>(v);
+  // |v| < 2^127, so the rounded value converts back without overflow.
+  if (static_cast<exact_sum>(rounded) != v) flags |= FE_INEXACT;
+  return rounded;
+}
+
+// The exact spread of `count` integers (the sum of their differences from the first
+// and of the squares of those) rounded: the mean difference, and the squared
+// deviations from the mean, the squares less the sum times the mean difference.
+struct RoundedSpread {
+  long double shift;
+  long double deviations;
+};
+RoundedSpread RoundSpread(std::int64_t count, exact_sum differences, exact_sum squares,
+                          std::uint32_t& flags) noexcept {
+  long double const sum = Rounded(differences, flags);
+  long double const shift = Step(FlaggedQuotient(sum, static_cast<long double>(count)), flags);
+  long double const deviations = Step(
+      FlaggedDifference(Rounded(squares, flags), Step(FlaggedProduct(sum, shift), flags)), flags);
+  return {shift, std::max(deviations, 0.0L)};
+}
+
 }  // namespace
 
 template <bool Spread>
@@ -81,14 +105,9 @@ template <bool Spread>
 void moments<Spread>::Round() noexcept {
   rounded_ = true;
   if (count_ == 0) return;
-  FlagWindow const window(flags_);
-  auto const n = static_cast<long double>(count_);
-  long double const shift = static_cast<long double>(differences_) / n;
-  runningMean_ = static_cast<long double>(origin_) + shift;
-  long double deviations =
-      static_cast<long double>(squares_) - static_cast<long double>(differences_) * shift;
-  flags_ |= FlagWindow::Raised(deviations);
-  squaredDeviations_ = std::max(deviations, 0.0L);
+  RoundedSpread const spread = RoundSpread(count_, differences_, squares_, flags_);
+  runningMean_ = Step(FlaggedSum(static_cast<long double>(origin_), spread.shift), flags_);
+  squaredDeviations_ = spread.deviations;
 }
 
 template <bool Spread>
@@ -117,18 +136,6 @@ void moments<Spread>::AggregateInteger(Of, integer const& i) {
   ++count_;
 }
 
-namespace {
-
-// A 128-bit integer rounded to long double, raising inexact when it did not fit.
-long double Rounded(exact_sum v, std::uint32_t& flags) noexcept {
-  auto const rounded = static_cast<long double>(v);
-  // |v| < 2^127, so the rounded value converts back without overflow.
-  if (static_cast<exact_sum>(rounded) != v) flags |= FE_INEXACT;
-  return rounded;
-}
-
-}  // namespace
-
 template <bool Spread>
 long double moments<Spread>::ExactVariance(std::uint32_t& flags) const noexcept {
   auto const n = static_cast<long double>(count_);
@@ -141,14 +148,9 @@ long double moments<Spread>::ExactVariance(std::uint32_t& flags) const noexcept 
     long double const divisor = Step(FlaggedProduct(n, n), flags);
     return Step(FlaggedQuotient(Rounded(numerator, flags), divisor), flags);
   }
-  // Too many digits for the exact numerator: the squares less the sum times the mean
-  // difference, rounded.
-  long double const differences = Rounded(differences_, flags);
-  long double const shift = Step(FlaggedQuotient(differences, n), flags);
-  long double const deviations = Step(
-      FlaggedDifference(Rounded(squares_, flags), Step(FlaggedProduct(differences, shift), flags)),
-      flags);
-  return Step(FlaggedQuotient(std::max(deviations, 0.0L), n), flags);
+  // Too many digits for the exact numerator: the spread rounded.
+  RoundedSpread const spread = RoundSpread(count_, differences_, squares_, flags);
+  return Step(FlaggedQuotient(spread.deviations, n), flags);
 }
 
 template <bool Spread>
