@@ -51,16 +51,6 @@ class PseudoTerminal {
   std::string seen_;
 };
 
-TEST(SpinnerTest, AQueryShorterThanTheDelayDrawsNothing) {
-  PseudoTerminal pty;
-  ASSERT_TRUE(pty.ok());
-  {
-    inspect::Spinner spinner(pty.terminal(), 1h, 1ms);
-    for (int i = 0; i < 3; ++i) inspect::Spinner::Shown const shown(&spinner);
-  }
-  EXPECT_EQ(pty.ReadAll(100ms), "");
-}
-
 TEST(SpinnerTest, TurnsWhileAQueryRunsAndIsErasedWhenItEnds) {
   PseudoTerminal pty;
   ASSERT_TRUE(pty.ok());
